@@ -1,0 +1,16 @@
+// The "二字熟語" drill window.
+#pragma once
+
+#include <string_view>
+
+#include "app/drill_window.h"
+
+namespace zunobi::drills {
+
+class Frm21NijiJyukugo final : public app::DrillWindow {
+ public:
+  static constexpr std::string_view kName = "frm21NijiJyukugo";
+  explicit Frm21NijiJyukugo(ui::Services& services);
+};
+
+}  // namespace zunobi::drills

@@ -1,0 +1,16 @@
+// The "文章問題" drill window.
+#pragma once
+
+#include <string_view>
+
+#include "app/drill_window.h"
+
+namespace zunobi::drills {
+
+class Frm2Bunsyo final : public app::DrillWindow {
+ public:
+  static constexpr std::string_view kName = "frm2Bunsyo";
+  explicit Frm2Bunsyo(ui::Services& services);
+};
+
+}  // namespace zunobi::drills

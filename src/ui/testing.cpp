@@ -1,0 +1,9 @@
+#include "ui/testing.h"
+
+#include "ui/form.h"
+
+namespace zunobi::ui::testing {
+
+void RecordingNavigator::unload(Form& form) { calls.push_back("unload " + form.name()); }
+
+}  // namespace zunobi::ui::testing
