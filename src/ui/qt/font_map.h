@@ -1,0 +1,28 @@
+// Twips to pixels, and the design fonts mapped to installed faces of the
+// same metrics.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <cstdint>
+
+#include "ui/form.h"
+
+namespace zunobi::ui::qt {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// Logical pixels; Qt's high-DPI scaling does the rest.
+inline int toPixels(std::int32_t twips) {
+  return static_cast<int>((twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+inline std::int32_t toTwips(int pixels) { return pixels * kTwipsPerPixel; }
+
+// The installed family that stands in for a design face.
+QString familyFor(std::string_view face);
+QFont qtFont(const Font& font);
+QColor qtColour(std::uint32_t rgb);
+QString qtText(const std::string& utf8);  // CR LF becomes a line break
+
+}  // namespace zunobi::ui::qt

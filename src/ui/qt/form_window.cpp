@@ -1,0 +1,390 @@
+#include "ui/qt/form_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+
+#include "ui/qt/font_map.h"
+
+namespace zunobi::ui::qt {
+namespace {
+
+// A push button whose caption wraps within its width, as long captions on
+// narrow buttons must.
+class WrapButton final : public QPushButton {
+ public:
+  explicit WrapButton(QWidget* parent) : QPushButton(parent), label_(new QLabel(this)) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->addWidget(label_);
+    label_->setWordWrap(true);
+    label_->setAlignment(Qt::AlignCenter);
+    label_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label_->setTextFormat(Qt::PlainText);
+  }
+  void setCaption(const QString& text) {
+    label_->setText(text);
+    setAccessibleName(text);
+  }
+  QString caption() const { return label_->text(); }
+  void setCaptionColour(const QColor& colour) {
+    QPalette p = label_->palette();
+    p.setColor(QPalette::WindowText, colour);
+    label_->setPalette(p);
+  }
+  void setCaptionFont(const QFont& font) {
+    setFont(font);
+    label_->setFont(font);
+  }
+
+ private:
+  QLabel* label_;
+};
+
+Qt::Alignment alignmentOf(Align a) {
+  switch (a) {
+    case Align::Centre:
+      return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Right:
+      return Qt::AlignRight | Qt::AlignTop;
+    case Align::Left:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignTop;
+}
+
+void setForeground(QWidget* w, QPalette::ColorRole role, std::uint32_t rgb) {
+  QPalette p = w->palette();
+  p.setColor(role, qtColour(rgb));
+  w->setPalette(p);
+}
+
+}  // namespace
+
+FormWindow::FormWindow(std::shared_ptr<Form> form) : form_(std::move(form)) {
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  client_ = new QWidget(this);
+  setCentralWidget(client_);
+  client_->installEventFilter(this);
+  timer_.setTimerType(Qt::CoarseTimer);
+  QObject::connect(&timer_, &QTimer::timeout, this, [this] {
+    if (form_) form_->tick();
+  });
+  build();
+  form_->setView(this);
+}
+
+FormWindow::~FormWindow() { detach(); }
+
+void FormWindow::detach() {
+  timer_.stop();
+  if (form_ && form_->view() == this) form_->setView(nullptr);
+  form_.reset();
+}
+
+void FormWindow::build() {
+  setWindowTitle(qtText(form_->caption()));
+  // Frames first, so that their children can be placed inside them.
+  for (const auto& c : form_->controls())
+    if (c->kind() == ControlKind::Frame && c->parent().name.empty())
+      widgets_[c->id()] = makeWidget(*c, client_);
+  for (const auto& c : form_->controls())
+    if (c->kind() == ControlKind::Frame && !c->parent().name.empty())
+      widgets_[c->id()] = makeWidget(*c, widgets_.at(c->parent()));
+  for (const auto& c : form_->controls()) {
+    if (c->kind() == ControlKind::Frame || c->kind() == ControlKind::Menu) continue;
+    QWidget* parent = c->parent().name.empty() ? client_ : widgets_.at(c->parent());
+    widgets_[c->id()] = makeWidget(*c, parent);
+  }
+  for (const auto& c : form_->controls())
+    if (c->kind() != ControlKind::Menu) applyAll(*c);
+  buildMenus();
+
+  // Keyboard order as the form gives it.
+  QWidget* previous = nullptr;
+  for (const auto& id : form_->tabOrder()) {
+    QWidget* w = widgetFor(id);
+    if (!w) continue;
+    if (previous) QWidget::setTabOrder(previous, w);
+    previous = w;
+  }
+  for (const std::string& keys : form_->shortcuts()) {
+    auto* shortcut = new QShortcut(QKeySequence(QString::fromStdString(keys)), this);
+    QObject::connect(shortcut, &QShortcut::activated, this, [this, keys] {
+      if (form_) form_->shortcut(keys);
+    });
+  }
+  applyClientSize();
+  applyTimer();
+}
+
+QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
+  const ControlId id = control.id();
+  switch (control.kind()) {
+    case ControlKind::Label: {
+      auto* l = new QLabel(parent);
+      l->setWordWrap(true);
+      l->setTextFormat(Qt::PlainText);
+      l->setAlignment(alignmentOf(control.align()));
+      if (control.border()) {
+        l->setFrameShape(QFrame::Box);
+        l->setAlignment(Qt::AlignCenter);
+      }
+      return l;
+    }
+    case ControlKind::Button: {
+      auto* b = new WrapButton(parent);
+      b->setFocusPolicy(Qt::StrongFocus);
+      QObject::connect(b, &QPushButton::clicked, this, [this, id] {
+        if (form_) form_->click(id.name, id.index);
+      });
+      return b;
+    }
+    case ControlKind::TextBox: {
+      auto* e = new QLineEdit(parent);
+      // Answers are digits: with the input method off, an older user with
+      // Japanese input switched on still types half-width digits.
+      e->setAttribute(Qt::WA_InputMethodEnabled, false);
+      e->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+      QObject::connect(e, &QLineEdit::textEdited, this, [this, id](const QString& text) {
+        if (!form_ || syncing_) return;
+        syncing_ = true;
+        form_->control(id.name, id.index).setText(text.toStdString());
+        syncing_ = false;
+      });
+      e->installEventFilter(this);
+      textBoxes_[e] = id;
+      return e;
+    }
+    case ControlKind::OptionButton: {
+      auto* r = new QRadioButton(parent);
+      // The form keeps the group's exclusivity; the view only mirrors it.
+      r->setAutoExclusive(false);
+      QObject::connect(r, &QRadioButton::clicked, this, [this, id, r] {
+        if (!form_) return;
+        form_->click(id.name, id.index);
+        // Mirror the model in case the click changed nothing.
+        const bool selected = form_ ? form_->control(id.name, id.index).selected() : false;
+        if (r->isChecked() != selected) r->setChecked(selected);
+      });
+      return r;
+    }
+    case ControlKind::Frame:
+      return new QGroupBox(parent);
+    case ControlKind::Picture: {
+      auto* p = new QLabel(parent);
+      p->setScaledContents(true);
+      return p;
+    }
+    case ControlKind::Menu:
+      break;
+  }
+  return nullptr;
+}
+
+void FormWindow::buildMenus() {
+  std::map<ControlId, QMenu*> menus;
+  bool any = false;
+  for (const auto& c : form_->controls()) {
+    if (c->kind() != ControlKind::Menu) continue;
+    any = true;
+    const ControlId id = c->id();
+    if (c->parent().name.empty()) {
+      const bool hasItems = std::any_of(form_->controls().begin(), form_->controls().end(),
+                                        [&](const auto& o) { return o->parent() == id; });
+      QAction* action;
+      if (hasItems) {
+        QMenu* m = menuBar()->addMenu(qtText(c->caption()));
+        menus[id] = m;
+        action = m->menuAction();
+      } else {
+        action = menuBar()->addAction(qtText(c->caption()));
+        QObject::connect(action, &QAction::triggered, this, [this, id] {
+          if (form_) form_->click(id.name, id.index);
+        });
+      }
+      actions_[id] = action;
+      action->setVisible(c->visible());
+    } else {
+      QAction* action = menus.at(c->parent())->addAction(qtText(c->caption()));
+      QObject::connect(action, &QAction::triggered, this, [this, id] {
+        if (form_) form_->click(id.name, id.index);
+      });
+      actions_[id] = action;
+      action->setVisible(c->visible());
+    }
+  }
+  if (any) menuBar()->setFont(qtFont(Font{.size = 10.5}));
+}
+
+QWidget* FormWindow::widgetFor(const ControlId& id) const {
+  auto it = widgets_.find(id);
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
+QAction* FormWindow::actionFor(const ControlId& id) const {
+  auto it = actions_.find(id);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void FormWindow::applyAll(const Control& control) {
+  for (Property p :
+       {Property::Font, Property::Caption, Property::Place, Property::Selected, Property::Visible})
+    controlChanged(control, p);
+}
+
+void FormWindow::applyPlace(const Control& control) {
+  QWidget* w = widgetFor(control.id());
+  if (!w) return;
+  const Rect& r = control.place();
+  w->setGeometry(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
+}
+
+void FormWindow::controlChanged(const Control& control, Property property) {
+  if (control.kind() == ControlKind::Menu) {
+    if (QAction* a = actionFor(control.id())) {
+      if (property == Property::Visible) a->setVisible(control.visible());
+      if (property == Property::Caption) a->setText(qtText(control.caption()));
+    }
+    return;
+  }
+  QWidget* w = widgetFor(control.id());
+  if (!w) return;
+  switch (property) {
+    case Property::Caption: {
+      const QString text = qtText(control.caption());
+      if (auto* b = dynamic_cast<WrapButton*>(w)) {
+        b->setCaption(text);
+      } else if (auto* e = dynamic_cast<QLineEdit*>(w)) {
+        if (!syncing_ && e->text() != text) e->setText(text);
+      } else if (auto* g = dynamic_cast<QGroupBox*>(w)) {
+        g->setTitle(text);
+      } else if (auto* r = dynamic_cast<QRadioButton*>(w)) {
+        r->setText(text);
+      } else if (auto* l = dynamic_cast<QLabel*>(w)) {
+        if (control.kind() == ControlKind::Picture)
+          l->setPixmap(QPixmap(text));
+        else
+          l->setText(text);
+      }
+      break;
+    }
+    case Property::Visible:
+      w->setVisible(control.visible());
+      break;
+    case Property::Place:
+      applyPlace(control);
+      break;
+    case Property::Font: {
+      const QFont f = qtFont(control.font());
+      if (auto* b = dynamic_cast<WrapButton*>(w)) {
+        b->setCaptionFont(f);
+        b->setCaptionColour(qtColour(control.font().colour));
+      } else {
+        w->setFont(f);
+        setForeground(w, QPalette::WindowText, control.font().colour);
+        setForeground(w, QPalette::Text, control.font().colour);
+      }
+      break;
+    }
+    case Property::Selected:
+      if (auto* r = dynamic_cast<QRadioButton*>(w)) r->setChecked(control.selected());
+      break;
+    case Property::Focus:
+      w->setFocus(Qt::OtherFocusReason);
+      break;
+  }
+}
+
+void FormWindow::formChanged(const Form& form, FormProperty property) {
+  switch (property) {
+    case FormProperty::Caption:
+      setWindowTitle(qtText(form.caption()));
+      break;
+    case FormProperty::ClientSize:
+      applyClientSize();
+      break;
+    case FormProperty::Timer:
+      applyTimer();
+      break;
+  }
+}
+
+void FormWindow::applyTimer() {
+  if (!form_) return;
+  const Timer& t = form_->timer();
+  if (t.running()) {
+    if (!timer_.isActive() || timer_.interval() != t.interval()) timer_.start(t.interval());
+  } else {
+    timer_.stop();
+  }
+}
+
+void FormWindow::applyClientSize() {
+  if (!form_) return;
+  const QSize size(toPixels(form_->clientWidth()), toPixels(form_->clientHeight()));
+  if (form_->resizable()) {
+    client_->setMinimumSize(toPixels(2000), toPixels(1500));
+    client_->resize(size);
+    resize(size.width(), size.height() + (menuWidget() ? menuWidget()->sizeHint().height() : 0));
+  } else {
+    client_->setFixedSize(size);
+  }
+}
+
+void FormWindow::showCentred() {
+  adjustSize();
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect area = screen->availableGeometry();
+    QRect frame = frameGeometry();
+    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+  }
+  show();
+  // The resize event is raised also when the window is first shown.
+  if (form_) form_->resize(toTwips(client_->width()), toTwips(client_->height()));
+  if (form_ && form_->focused()) {
+    if (QWidget* w = widgetFor(form_->focused()->id())) w->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  // The close box unloads the form; the host then lets this window go.
+  if (auto keep = form_) keep->close();
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::Resize && form_ && form_->resizable()) {
+    auto* re = static_cast<QResizeEvent*>(event);
+    form_->resize(toTwips(re->size().width()), toTwips(re->size().height()));
+    return false;
+  }
+  if (event->type() == QEvent::KeyPress) {
+    auto it = textBoxes_.find(watched);
+    if (it != textBoxes_.end() && form_) {
+      auto* ke = static_cast<QKeyEvent*>(event);
+      const ControlId id = it->second;
+      if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
+        // Enter is delivered as character code 13 and types nothing.
+        if (auto keep = form_) keep->keyPress(id.name, kEnterKey);
+        return true;
+      }
+      if (!ke->text().isEmpty()) form_->keyPress(id.name, ke->text().at(0).unicode());
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace zunobi::ui::qt

@@ -1,0 +1,57 @@
+// The one generic view: renders any form as a real window and forwards the
+// user's clicks, keys, resizes and the timer's ticks to the form. It holds
+// no drill logic.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <map>
+#include <memory>
+
+#include "ui/form.h"
+
+class QAction;
+
+namespace zunobi::ui::qt {
+
+class FormWindow final : public QMainWindow, public FormView {
+ public:
+  explicit FormWindow(std::shared_ptr<Form> form);
+  ~FormWindow() override;
+
+  Form* form() const { return form_.get(); }
+  // Forgets the form: the window is about to go.
+  void detach();
+  // The widget that renders a control (for tests and screenshots).
+  QWidget* widgetFor(const ControlId& id) const;
+  QAction* actionFor(const ControlId& id) const;
+  QWidget* client() const { return client_; }
+
+  void showCentred();
+
+  void controlChanged(const Control& control, Property property) override;
+  void formChanged(const Form& form, FormProperty property) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void build();
+  QWidget* makeWidget(Control& control, QWidget* parent);
+  void buildMenus();
+  void applyAll(const Control& control);
+  void applyPlace(const Control& control);
+  void applyTimer();
+  void applyClientSize();
+
+  std::shared_ptr<Form> form_;
+  QWidget* client_ = nullptr;
+  QTimer timer_;
+  std::map<ControlId, QWidget*> widgets_;
+  std::map<ControlId, QAction*> actions_;
+  std::map<QObject*, ControlId> textBoxes_;
+  bool syncing_ = false;  // a model change being shown, not user input
+};
+
+}  // namespace zunobi::ui::qt
