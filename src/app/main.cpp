@@ -8,6 +8,7 @@
 #include "ui/services_real.h"
 
 int main(int argc, char** argv) {
+  Q_INIT_RESOURCE(resources);  // the view's pictures live in a static library
   using namespace zunobi;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("zunobi"));

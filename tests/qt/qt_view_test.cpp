@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRawFont>
+
+#include "app/form_registry.h"
+#include "ui/controls.h"
+#include "ui/qt/font_map.h"
+#include "ui/qt/form_window.h"
+#include "ui/qt/qt_host.h"
+#include "ui/testing.h"
+#include "ui/window_manager.h"
+
+namespace zunobi::ui::qt {
+namespace {
+
+// A window with one of everything the view renders.
+class Sample final : public Form {
+ public:
+  explicit Sample(Services& s)
+      : Form(
+            s, "frmSample",
+            {
+                label("lblOut", "一行目\r\n二行目", {150, 150, 3000, 600}).colour(colours::DarkRed),
+                textBox("txtAnswer", {150, 900, 1500, 450}),
+                frame("fraDie", "", {150, 1500, 1455, 1575}),
+                option("optMe", 0, "", {120, 240, 255, 255}).in("fraDie"),
+                option("optMe", 1, "", {600, 240, 255, 255}).in("fraDie"),
+                button("cmdGo", "別のじゃんけんをする", {3000, 150, 1455, 735}),
+            }) {
+    setCaption("試験");
+    setClientSize(6000, 4500);
+    onKeyPress("txtAnswer", [this](int key) {
+      keys.push_back(key);
+      typedAtEnter = control("txtAnswer").text();
+    });
+    onClick("cmdGo", [this] { control("lblOut").setCaption("押された"); });
+  }
+  std::vector<int> keys;
+  std::string typedAtEnter;
+};
+
+struct QtApp {
+  QtApp() {
+    registry.add("frmSample", [](Services& s) { return std::make_shared<Sample>(s); });
+    manager.setHost(&host);
+  }
+  FormWindow* window(std::string_view name) { return host.windowFor(*manager.find(name)); }
+  template <class W>
+  W* widget(std::string_view form, std::string_view control, int index = -1) {
+    return dynamic_cast<W*>(window(form)->widgetFor({std::string(control), index}));
+  }
+  FormRegistry registry;
+  testing::FakeClock clock;
+  testing::ScriptedRandom random{0.5};
+  testing::RecordingMessageBox box;
+  WindowManager manager{registry, clock, random, box};
+  QtHost host{manager};
+};
+
+TEST(QtViewTest, ClickOnTheRealButtonReachesTheHandler) {
+  QtApp app;
+  app.registry = app::formRegistry();
+  app.manager.show("frm1Main");
+  auto* button = app.widget<QPushButton>("frm1Main", "cmdKeisan");
+  ASSERT_NE(button, nullptr);
+  button->click();
+  QApplication::processEvents();
+  EXPECT_EQ(app.manager.loadedNames(), std::vector<std::string>{"frm2Keisan"});
+  ASSERT_NE(app.window("frm2Keisan"), nullptr);
+  EXPECT_EQ(app.window("frm2Keisan")->windowTitle(), QStringLiteral("計算問題"));
+  EXPECT_TRUE(app.window("frm2Keisan")->isVisible());
+}
+
+TEST(QtViewTest, CaptionChangesReachTheRealLabel) {
+  QtApp app;
+  app.manager.show("frmSample");
+  auto* label = app.widget<QLabel>("frmSample", "lblOut");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->text(), QStringLiteral("一行目\n二行目"));  // CR LF is a line break
+  app.widget<QPushButton>("frmSample", "cmdGo")->click();
+  EXPECT_EQ(label->text(), QStringLiteral("押された"));
+  app.manager.find("frmSample")->control("lblOut").hide();
+  EXPECT_FALSE(label->isVisible());
+}
+
+TEST(QtViewTest, EnterReachesTheHandlerAsThirteen) {
+  QtApp app;
+  app.manager.show("frmSample");
+  auto* box = app.widget<QLineEdit>("frmSample", "txtAnswer");
+  ASSERT_NE(box, nullptr);
+  EXPECT_FALSE(box->testAttribute(Qt::WA_InputMethodEnabled));
+  box->setFocus();
+  for (QChar ch : QStringLiteral("12")) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_1 + (ch.unicode() - '1'), Qt::NoModifier, ch);
+    QApplication::sendEvent(box, &press);
+  }
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+  QApplication::sendEvent(box, &enter);
+  auto& form = dynamic_cast<Sample&>(*app.manager.find("frmSample"));
+  ASSERT_FALSE(form.keys.empty());
+  EXPECT_EQ(form.keys.back(), 13);
+  EXPECT_EQ(form.typedAtEnter, "12");
+  EXPECT_EQ(box->text(), QStringLiteral("12"));  // Enter types nothing
+  form.control("txtAnswer").setText("");
+  EXPECT_TRUE(box->text().isEmpty());
+}
+
+TEST(QtViewTest, OptionButtonsSitInTheirFrameAndMirrorTheModel) {
+  QtApp app;
+  app.manager.show("frmSample");
+  auto* pip0 = app.widget<QRadioButton>("frmSample", "optMe", 0);
+  auto* pip1 = app.widget<QRadioButton>("frmSample", "optMe", 1);
+  ASSERT_TRUE(pip0 && pip1);
+  EXPECT_EQ(pip0->parentWidget(), app.widget<QGroupBox>("frmSample", "fraDie"));
+  EXPECT_FALSE(pip0->isChecked());
+  pip0->click();
+  pip1->click();
+  auto& form = *app.manager.find("frmSample");
+  EXPECT_FALSE(form.control("optMe", 0).selected());
+  EXPECT_TRUE(form.control("optMe", 1).selected());
+  EXPECT_FALSE(pip0->isChecked());
+  EXPECT_TRUE(pip1->isChecked());
+}
+
+TEST(QtViewTest, TwipsBecomePixelsAtFifteenEach) {
+  QtApp app;
+  app.manager.show("frmSample");
+  auto* button = app.widget<QPushButton>("frmSample", "cmdGo");
+  EXPECT_EQ(button->geometry(), QRect(200, 10, 97, 49));
+  EXPECT_EQ(app.window("frmSample")->client()->size(), QSize(400, 300));
+  EXPECT_EQ(app.widget<QRadioButton>("frmSample", "optMe", 1)->pos(), QPoint(40, 16));
+}
+
+TEST(QtViewTest, CloseBoxUnloadsTheForm) {
+  QtApp app;
+  app.manager.show("frmSample");
+  app.window("frmSample")->close();
+  QApplication::processEvents();
+  EXPECT_TRUE(app.manager.ended());
+}
+
+TEST(QtViewTest, DesignFacesMapToInstalledFaces) {
+  struct Case {
+    std::string_view face;
+    const char* family;
+  };
+  for (const Case& c : {Case{faces::PGothic, "IPAPGothic"}, Case{faces::Gothic, "IPAGothic"},
+                        Case{faces::PMincho, "IPAPMincho"}, Case{faces::Pop, "MotoyaLMaru"}}) {
+    QFontInfo info(qtFont(Font{.face = std::string(c.face)}));
+    EXPECT_EQ(info.family().toStdString(), c.family) << c.face;
+  }
+}
+
+// Every caption of every window, as loaded, has its glyphs in its own face.
+TEST(QtViewTest, EveryCaptionRendersWithItsFontsGlyphs) {
+  testing::TestServices t;
+  for (const std::string& name : app::formRegistry().names()) {
+    auto form = app::formRegistry().create(name, t.services);
+    form->load();
+    std::vector<std::pair<std::string, Font>> texts{{form->caption(), Font{}}};
+    for (const auto& c : form->controls()) texts.emplace_back(c->caption(), c->font());
+    for (const auto& [text, font] : texts) {
+      if (text.rfind(":/", 0) == 0) continue;  // a picture resource
+      const QRawFont raw = QRawFont::fromFont(qtFont(font));
+      for (uint ch : qtText(text).toUcs4()) {
+        if (ch == '\n' || ch == ' ') continue;
+        EXPECT_TRUE(raw.supportsCharacter(ch)) << name << ": U+" << std::hex << ch << " missing in "
+                                               << font.face << " (" << text << ")";
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zunobi::ui::qt
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

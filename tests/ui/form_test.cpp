@@ -1,0 +1,142 @@
+#include "ui/form.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/controls.h"
+#include "ui/testing.h"
+
+namespace zunobi::ui {
+namespace {
+
+class RecordingView final : public FormView {
+ public:
+  void controlChanged(const Control& c, Property p) override {
+    changes.push_back(c.id().text() + ":" + std::to_string(static_cast<int>(p)));
+  }
+  void formChanged(const Form&, FormProperty p) override {
+    changes.push_back("form:" + std::to_string(static_cast<int>(p)));
+  }
+  std::vector<std::string> changes;
+};
+
+class SampleForm final : public Form {
+ public:
+  explicit SampleForm(Services& s)
+      : Form(s, "frmSample",
+             {
+                 frame("fraA", "A", {0, 0, 2000, 2000}),
+                 option("optA", 0, "a0", {100, 100, 900, 255}).in("fraA"),
+                 option("optA", 1, "a1", {100, 400, 900, 255}).in("fraA"),
+                 frame("fraB", "", {3000, 0, 2000, 2000}),
+                 option("optB", 0, "", {100, 100, 255, 255}).in("fraB"),
+                 option("optB", 1, "", {100, 400, 255, 255}).in("fraB"),
+                 button("cmdGo", "Go", {0, 2400, 1000, 500}),
+                 button("cmdArr", 0, "0", {0, 3000, 500, 500}),
+                 button("cmdArr", 1, "1", {500, 3000, 500, 500}),
+                 textBox("txtAnswer", {0, 3600, 1000, 500}),
+                 label("lblOut", "", {0, 4200, 3000, 500}),
+             }) {
+    onClick("cmdGo", [this] { ++goClicks; });
+    onClick("cmdArr", [this](int i) { arrayClicks.push_back(i); });
+    onKeyPress("txtAnswer", [this](int key) { keys.push_back(key); });
+    onTick([this] { ++ticks; });
+  }
+  using Form::setTabOrder;
+  int goClicks = 0;
+  int ticks = 0;
+  std::vector<int> arrayClicks;
+  std::vector<int> keys;
+};
+
+TEST(FormTest, OptionButtonsAreExclusiveWithinTheirFrameOnly) {
+  testing::TestServices t;
+  auto f = std::make_shared<SampleForm>(t.services);
+  f->click("optA", 0);
+  f->click("optB", 1);
+  f->click("optA", 1);
+  EXPECT_FALSE(f->control("optA", 0).selected());
+  EXPECT_TRUE(f->control("optA", 1).selected());
+  EXPECT_FALSE(f->control("optB", 0).selected());
+  EXPECT_TRUE(f->control("optB", 1).selected());
+}
+
+TEST(FormTest, HiddenControlsTakeNoInput) {
+  testing::TestServices t;
+  auto f = std::make_shared<SampleForm>(t.services);
+  f->control("cmdGo").hide();
+  f->click("cmdGo");
+  f->control("txtAnswer").hide();
+  f->pressEnter("txtAnswer");
+  EXPECT_EQ(f->goClicks, 0);
+  EXPECT_TRUE(f->keys.empty());
+  f->control("cmdGo").show();
+  f->click("cmdGo");
+  EXPECT_EQ(f->goClicks, 1);
+}
+
+TEST(FormTest, ControlArraysDeliverTheirIndex) {
+  testing::TestServices t;
+  auto f = std::make_shared<SampleForm>(t.services);
+  f->click("cmdArr", 1);
+  f->click("cmdArr", 0);
+  EXPECT_EQ(f->arrayClicks, (std::vector<int>{1, 0}));
+  EXPECT_THROW(f->control("cmdArr", 2), std::out_of_range);
+  EXPECT_THROW(f->control("cmdArr"), std::out_of_range);
+}
+
+TEST(FormTest, TypingAppendsAndKeysCarryTheirCode) {
+  testing::TestServices t;
+  auto f = std::make_shared<SampleForm>(t.services);
+  f->type("txtAnswer", "1");
+  f->type("txtAnswer", "２");
+  f->pressEnter("txtAnswer");
+  EXPECT_EQ(f->control("txtAnswer").text(), "1２");
+  EXPECT_EQ(f->keys, (std::vector<int>{13}));
+}
+
+TEST(FormTest, TimerTicksOnlyWhileRunning) {
+  testing::TestServices t;
+  auto f = std::make_shared<SampleForm>(t.services);
+  f->tick();  // interval 0
+  f->timer().setInterval(1000);
+  f->tick();
+  f->timer().setEnabled(false);
+  f->tick();
+  EXPECT_EQ(f->ticks, 1);
+}
+
+TEST(FormTest, ViewHearsOnlyRealChanges) {
+  testing::TestServices t;
+  auto f = std::make_shared<SampleForm>(t.services);
+  RecordingView view;
+  f->setView(&view);
+  f->control("lblOut").setCaption("x");
+  f->control("lblOut").setCaption("x");
+  f->control("lblOut").hide();
+  f->control("lblOut").hide();
+  f->setCaption("t");
+  f->timer().setInterval(1000);
+  EXPECT_EQ(view.changes, (std::vector<std::string>{"lblOut:0", "lblOut:1", "form:0", "form:2"}));
+}
+
+TEST(FormTest, DuplicateControlIsRejected) {
+  testing::TestServices t;
+  EXPECT_THROW(Form(t.services, "frmBad", {label("lblA", "", {}), label("lblA", "", {})}),
+               std::logic_error);
+  // The same name with different indices is an array, not a duplicate.
+  EXPECT_NO_THROW(Form(t.services, "frmOk", {label("lblA", 0, "", {}), label("lblA", 1, "", {})}));
+}
+
+TEST(FormTest, FocusAndDefaultTabOrder) {
+  testing::TestServices t;
+  auto f = std::make_shared<SampleForm>(t.services);
+  EXPECT_EQ(f->focused(), nullptr);
+  f->control("txtAnswer").setFocus();
+  EXPECT_TRUE(f->control("txtAnswer").hasFocus());
+  std::vector<std::string> order;
+  for (const auto& id : f->tabOrder()) order.push_back(id.text());
+  EXPECT_EQ(order, (std::vector<std::string>{"cmdGo", "cmdArr(0)", "cmdArr(1)", "txtAnswer"}));
+}
+
+}  // namespace
+}  // namespace zunobi::ui

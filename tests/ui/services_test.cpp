@@ -1,0 +1,126 @@
+#include "ui/services.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "ui/services_real.h"
+#include "ui/testing.h"
+#include "ui/text.h"
+
+namespace zunobi::ui {
+namespace {
+
+TEST(DateTimeTest, TimeOfDayTextAndSeconds) {
+  struct Case {
+    int h, m, s;
+    const char* text;
+    int sinceMidnight;
+  };
+  const Case cases[] = {
+      {9, 5, 3, "9:05:03", 32703},     {0, 0, 0, "0:00:00", 0},
+      {23, 59, 59, "23:59:59", 86399}, {12, 0, 9, "12:00:09", 43209},
+      {10, 10, 10, "10:10:10", 36610},
+  };
+  for (const auto& c : cases) {
+    DateTime t = DateTime::fromCivil(2026, 12, 6, c.h, c.m, c.s);
+    EXPECT_EQ(t.timeText(), c.text);
+    EXPECT_EQ(t.secondsSinceMidnight(), c.sinceMidnight) << c.text;
+    EXPECT_EQ(t.hour(), c.h);
+    EXPECT_EQ(t.minute(), c.m);
+    EXPECT_EQ(t.second(), c.s);
+  }
+}
+
+TEST(DateTimeTest, ArithmeticCrossesMidnightAndDates) {
+  DateTime t = DateTime::fromCivil(2026, 12, 31, 23, 59, 30);
+  EXPECT_EQ(t.plusSeconds(45).timeText(), "0:00:15");
+  EXPECT_EQ(t.plusSeconds(45), DateTime::fromCivil(2027, 1, 1, 0, 0, 15));
+  EXPECT_EQ(t.plusMinutes(1), DateTime::fromCivil(2027, 1, 1, 0, 0, 30));
+  EXPECT_EQ(t.plusHours(25), DateTime::fromCivil(2027, 1, 2, 0, 59, 30));
+  EXPECT_LT(t, t.plusSeconds(1));
+  EXPECT_FALSE(t < t);
+  // Leap day and times before the epoch still split correctly.
+  EXPECT_EQ(DateTime::fromCivil(2028, 2, 29, 0, 0, 0).plusSeconds(-1),
+            DateTime::fromCivil(2028, 2, 28, 23, 59, 59));
+  EXPECT_EQ(DateTime::fromCivil(1969, 12, 31, 22, 30, 1).timeText(), "22:30:01");
+}
+
+TEST(ClockSeededRandomTest, DrawsStayInUnitInterval) {
+  testing::FakeClock clock;
+  ClockSeededRandom random(clock);
+  double lo = 1, hi = 0;
+  for (int i = 0; i < 100000; ++i) {
+    double r = i % 3 ? random.next() : random.draw();
+    ASSERT_GE(r, 0.0);
+    ASSERT_LT(r, 1.0);
+    lo = std::min(lo, r);
+    hi = std::max(hi, r);
+  }
+  EXPECT_LT(lo, 0.001);
+  EXPECT_GT(hi, 0.999);
+}
+
+TEST(ClockSeededRandomTest, ReseedWithinOneSecondNeverRepeats) {
+  testing::FakeClock clock;  // never moves
+  ClockSeededRandom random(clock);
+  std::set<double> seen;
+  for (int i = 0; i < 1000; ++i) seen.insert(random.draw());
+  EXPECT_EQ(seen.size(), 1000u);
+}
+
+TEST(ClockSeededRandomTest, ReseedMixesRatherThanRestarts) {
+  testing::FakeClock clock;
+  ClockSeededRandom a(clock), b(clock);
+  // Same clock, same start: the generator is a function of its seed.
+  EXPECT_EQ(a.next(), b.next());
+  const double fresh = ClockSeededRandom(clock).draw();
+  a.reseed();
+  b.reseed();
+  EXPECT_EQ(a.next(), b.next());
+  // A re-seeded generator that has already drawn is not a fresh one.
+  EXPECT_NE(a.draw(), fresh);
+  // A different clock reading changes the sequence.
+  testing::FakeClock later;
+  later.advance(1);
+  EXPECT_NE(ClockSeededRandom(later).next(), ClockSeededRandom(clock).next());
+}
+
+TEST(ClockSeededRandomTest, RoughlyUniform) {
+  testing::FakeClock clock;
+  ClockSeededRandom random(clock);
+  int buckets[10] = {};
+  const int n = 200000;
+  for (int i = 0; i < n; ++i) ++buckets[static_cast<int>(random.draw() * 10)];
+  for (int b : buckets) EXPECT_NEAR(b, n / 10, n / 100);
+}
+
+TEST(NumberTextTest, RoundingAndDecimal) {
+  struct Case {
+    double x;
+    std::int64_t half, floor;
+  };
+  const Case cases[] = {{0.5, 0, 0},    {1.5, 2, 1},    {2.5, 2, 2},   {3.5, 4, 3},
+                        {0.49, 0, 0},   {0.51, 1, 0},   {7.999, 8, 7}, {-0.5, 0, -1},
+                        {-1.5, -2, -2}, {-2.5, -2, -3}, {-0.2, 0, -1}, {8.0, 8, 8}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(roundHalfEven(c.x), c.half) << c.x;
+    EXPECT_EQ(intPart(c.x), c.floor) << c.x;
+  }
+  EXPECT_EQ(decimal(-5), "-5");
+  EXPECT_EQ(decimal(0), "0");
+  EXPECT_EQ(decimal(891), "891");
+}
+
+TEST(ScriptedRandomTest, PlaysScriptThenRepeatsLast) {
+  testing::ScriptedRandom r{0.25, 0.75};
+  EXPECT_EQ(r.draw(), 0.25);
+  EXPECT_EQ(r.draw(), 0.75);
+  EXPECT_EQ(r.draw(), 0.75);
+  EXPECT_EQ(r.reseeds(), 3u);
+  EXPECT_EQ(r.draws(), 3u);
+}
+
+}  // namespace
+}  // namespace zunobi::ui

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Writes a PNG of every window, at load and once started, into DIR
+# (default build/screenshots), under a private Xvfb display.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+out="${1:-$root/build/screenshots}"
+if [[ ! -x "$root/build/bin/zunobi-shots" ]]; then
+  bash "$root/tools/setup.sh"
+  cmake -S "$root" -B "$root/build" -G Ninja >/dev/null
+  cmake --build "$root/build" --target zunobi-shots zunobi_data_folders
+fi
+mkdir -p "$out"
+cd "$root/build/bin"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" ./zunobi-shots "$out"
+echo "screenshots in $out"

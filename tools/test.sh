@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the plain build, then the same
+# suite under AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz
+# targets over their corpora, and the screenshots under Xvfb.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+jobs="$(nproc)"
+bash "$root/tools/setup.sh"
+
+export QT_QPA_PLATFORM=offscreen
+
+echo "== build and test"
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build" -j "$jobs"
+ctest --test-dir "$root/build" -j "$jobs" --output-on-failure
+
+echo "== build and test with sanitizers"
+cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DZUNOBI_SANITIZE=ON -DZUNOBI_BENCH=OFF >/dev/null
+cmake --build "$root/build-asan" -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0" \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir "$root/build-asan" -j "$jobs" --output-on-failure
+
+if [[ -x "$root/fuzz/run.sh" || -f "$root/fuzz/run.sh" ]]; then
+  echo "== fuzz targets"
+  bash "$root/fuzz/run.sh"
+fi
+
+echo "== screenshots under Xvfb"
+bash "$root/tools/screenshots.sh" "$root/build/screenshots"
