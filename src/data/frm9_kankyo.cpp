@@ -1,6 +1,7 @@
 #include "data/frm9_kankyo.h"
 
 #include "app/drill_window.h"
+#include "data/folders.h"
 #include "ui/controls.h"
 
 namespace zunobi::data {
@@ -9,6 +10,8 @@ namespace {
 std::vector<ui::ControlSpec> controlTable() {
   using namespace ui;
   return {
+      // The design caption "Label1" is a developer's placeholder: empty until
+      // the first conversion.
       label("lblMsg1", "", {600, 120, 18135, 375}),
       button("cmdToMain", "メインへ", {4200, 840, 1215, 615}),
       button("cmdQuizRan", "思い出し（SEQ　to　ＲＡＮ）", {360, 1920, 1815, 615}),
@@ -21,13 +24,24 @@ std::vector<ui::ControlSpec> controlTable() {
 Frm9Kankyo::Frm9Kankyo(ui::Services& services)
     : ui::Form(services, std::string(kName), controlTable()) {
   setCaption("環境作成");
-  setClientSize(6000, 3000);
+  setClientSize(kClientWidth, kClientHeight);
   onClick("cmdToMain", [this] {
     navigator().show(app::kMenuForm);
     navigator().unload(*this);
   });
+  onClick("cmdQuizRan", [this] { convert(QuizList::Omoide); });
+  onClick("cmdNazonazo", [this] { convert(QuizList::Nazonazo); });
+}
+
+Frm9Kankyo::Frm9Kankyo(ui::Services& services, std::string programFolder) : Frm9Kankyo(services) {
+  programFolder_ = std::move(programFolder);
 }
 
 void Frm9Kankyo::onLoad() { control("cmdToMain").setFocus(); }
+
+void Frm9Kankyo::convert(QuizList list) {
+  std::string folder = programFolder_ ? *programFolder_ : ProgramFolder();
+  control("lblMsg1").setCaption(prepareQuestionFile(list, folder).message);
+}
 
 }  // namespace zunobi::data

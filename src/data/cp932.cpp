@@ -1,0 +1,112 @@
+#include "data/cp932.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace zunobi::data {
+namespace {
+
+// One iconv descriptor per direction and thread, reset before every use.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1))
+      throw std::runtime_error(std::string("no iconv converter from ") + from + " to " + to);
+  }
+  ~Converter() { iconv_close(cd_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // False with the offset of the first byte not converted.
+  bool convert(std::string_view in, std::string& out, std::size_t& bad) {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    out.assign(in.size() * 3 + 16, '\0');
+    char* src = const_cast<char*>(in.data());
+    std::size_t srcLeft = in.size();
+    std::size_t produced = 0;
+    while (srcLeft > 0) {
+      char* dst = out.data() + produced;
+      std::size_t dstLeft = out.size() - produced;
+      std::size_t r = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+      produced = out.size() - dstLeft;
+      if (r != static_cast<std::size_t>(-1)) break;
+      if (errno == E2BIG) {
+        out.resize(out.size() * 2);
+        continue;
+      }
+      bad = in.size() - srcLeft;  // EILSEQ, or EINVAL for a cut-off character
+      return false;
+    }
+    out.resize(produced);
+    return true;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+Converter& decoder() {
+  thread_local Converter c("UTF-8", "CP932");
+  return c;
+}
+
+Converter& encoder() {
+  thread_local Converter c("CP932", "UTF-8");
+  return c;
+}
+
+std::size_t utf8Length(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xF0) return 4;
+  if (lead >= 0xE0) return 3;
+  if (lead >= 0xC0) return 2;
+  return 1;
+}
+
+// The first character of `utf8` that does not come back unchanged.
+std::size_t firstUnwritable(std::string_view utf8) {
+  std::string bytes;
+  std::string back;
+  std::size_t bad = 0;
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    std::size_t len =
+        std::min(utf8Length(static_cast<unsigned char>(utf8[pos])), utf8.size() - pos);
+    std::string_view ch = utf8.substr(pos, len);
+    if (!encoder().convert(ch, bytes, bad) || !decoder().convert(bytes, back, bad) || back != ch)
+      return pos;
+    pos += len;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::string utf8CharAt(std::string_view utf8, std::size_t offset) {
+  if (offset >= utf8.size()) return {};
+  std::size_t len = utf8Length(static_cast<unsigned char>(utf8[offset]));
+  return std::string(utf8.substr(offset, std::min(len, utf8.size() - offset)));
+}
+
+std::string cp932ToUtf8(std::string_view cp932) {
+  std::string out;
+  std::size_t bad = 0;
+  if (!decoder().convert(cp932, out, bad)) throw Cp932Error("bytes that are not CP932", bad);
+  return out;
+}
+
+std::string utf8ToCp932(std::string_view utf8) {
+  std::string out;
+  std::string back;
+  std::size_t bad = 0;
+  if (!encoder().convert(utf8, out, bad))
+    throw Cp932Error("text that CP932 cannot hold", firstUnwritable(utf8));
+  // The C library writes a few characters as look-alikes (U+301C as
+  // 0x8160); such text would not read back as written.
+  if (!decoder().convert(out, back, bad) || back != utf8)
+    throw Cp932Error("text that CP932 cannot hold", firstUnwritable(utf8));
+  return out;
+}
+
+}  // namespace zunobi::data

@@ -1,0 +1,20 @@
+// Whole-file reads and writes that never leave a file half-written.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zunobi::data {
+
+// The file's bytes; nullopt when it does not exist. Throws DataError
+// (Unreadable) when it exists but cannot be read.
+std::optional<std::string> readBytesIfPresent(const std::string& path);
+
+// Writes `bytes` to a new file beside `path` and renames it over `path` in
+// one step: readers see the old file or the new one, never a mixture. On
+// failure the old file is left as it was and DataError (CannotWrite) is
+// thrown.
+void replaceFile(const std::string& path, std::string_view bytes);
+
+}  // namespace zunobi::data

@@ -1,0 +1,125 @@
+#include "data/record_file.h"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "data/cp932.h"
+#include "data/data_error.h"
+
+namespace zunobi::data {
+namespace {
+
+constexpr std::size_t kExplanationOffset = kAnswerWidth;
+constexpr std::size_t kQuestionOffset = kAnswerWidth + kExplanationWidth;
+static_assert(kQuestionOffset + kQuestionWidth == kRecordLength);
+
+std::string encodeField(const std::string& text, std::size_t width) {
+  return fitField(utf8ToCp932(text), width);
+}
+
+std::string decodeField(std::string_view record, std::size_t offset, std::size_t width) {
+  try {
+    return cp932ToUtf8(record.substr(offset, width));
+  } catch (const Cp932Error& e) {
+    throw Cp932Error(e.what(), offset + e.offset());
+  }
+}
+
+}  // namespace
+
+std::string unwritableCharacter(const QuizRecord& record) {
+  for (const std::string* text : {&record.Answer, &record.Explanation, &record.Question}) {
+    try {
+      utf8ToCp932(*text);
+    } catch (const Cp932Error& e) {
+      return utf8CharAt(*text, e.offset());
+    }
+  }
+  return {};
+}
+
+std::string fitField(std::string_view cp932, std::size_t width) {
+  std::size_t used = 0;
+  while (used < cp932.size()) {
+    std::size_t len = isCp932LeadByte(static_cast<unsigned char>(cp932[used])) ? 2 : 1;
+    len = std::min(len, cp932.size() - used);
+    if (used + len > width) break;  // never half a character
+    used += len;
+  }
+  std::string out(cp932.substr(0, used));
+  out.append(width - used, ' ');
+  return out;
+}
+
+std::string encodeRecord(const QuizRecord& record) {
+  std::string bytes = encodeField(record.Answer, kAnswerWidth);
+  bytes += encodeField(record.Explanation, kExplanationWidth);
+  bytes += encodeField(record.Question, kQuestionWidth);
+  return bytes;
+}
+
+QuizRecord decodeRecord(std::string_view bytes) {
+  if (bytes.size() != kRecordLength) throw std::invalid_argument("a record is 700 bytes");
+  return {decodeField(bytes, 0, kAnswerWidth),
+          decodeField(bytes, kExplanationOffset, kExplanationWidth),
+          decodeField(bytes, kQuestionOffset, kQuestionWidth)};
+}
+
+RecordFile RecordFile::open(const std::string& path, Access access) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  auto status = fs::status(path, ec);
+  if (!fs::exists(status)) {
+    std::FILE* created = std::fopen(path.c_str(), "wb");
+    if (!created) throw DataError(DataProblem::CannotWrite, path);
+    std::fclose(created);
+  } else if (!fs::is_regular_file(status)) {
+    throw DataError(DataProblem::Unreadable, path);
+  }
+  std::FILE* f = std::fopen(path.c_str(), access == Access::Read ? "rb" : "r+b");
+  if (!f)
+    throw DataError(access == Access::Read ? DataProblem::Unreadable : DataProblem::CannotWrite,
+                    path);
+  return RecordFile(path, f, access);
+}
+
+std::int32_t RecordFile::count() const {
+  struct stat st {};
+  if (fstat(fileno(file_.get()), &st) != 0) throw DataError(DataProblem::Unreadable, path_);
+  auto records = static_cast<std::uintmax_t>(st.st_size) / kRecordLength;
+  if (records > static_cast<std::uintmax_t>(INT32_MAX)) return INT32_MAX;
+  return static_cast<std::int32_t>(records);
+}
+
+QuizRecord RecordFile::read(std::int32_t n) const {
+  if (n < 1 || n > count())
+    throw DataError(DataProblem::NoSuchRecord, path_, n, {}, PlaceKind::Record);
+  std::string bytes(kRecordLength, '\0');
+  if (fseeko(file_.get(), static_cast<off_t>(n - 1) * kRecordLength, SEEK_SET) != 0 ||
+      std::fread(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size())
+    throw DataError(DataProblem::Unreadable, path_, n, {}, PlaceKind::Record);
+  try {
+    return decodeRecord(bytes);
+  } catch (const Cp932Error&) {
+    throw DataError(DataProblem::NotCp932, path_, n, {}, PlaceKind::Record);
+  }
+}
+
+void RecordFile::write(std::int32_t n, const QuizRecord& record) {
+  if (access_ != Access::ReadWrite) throw DataError(DataProblem::CannotWrite, path_);
+  if (n < 1) throw DataError(DataProblem::NoSuchRecord, path_, n, {}, PlaceKind::Record);
+  std::string bytes;
+  try {
+    bytes = encodeRecord(record);
+  } catch (const Cp932Error&) {
+    throw DataError(DataProblem::NotWritable, path_, n, unwritableCharacter(record),
+                    PlaceKind::Record);
+  }
+  if (fseeko(file_.get(), static_cast<off_t>(n - 1) * kRecordLength, SEEK_SET) != 0 ||
+      std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size() ||
+      std::fflush(file_.get()) != 0)
+    throw DataError(DataProblem::CannotWrite, path_, n, {}, PlaceKind::Record);
+}
+
+}  // namespace zunobi::data
