@@ -1,0 +1,54 @@
+#include "drills/arithmetic/saikoro_mondai.h"
+
+#include "drills/arithmetic/keisan_mondai.h"
+
+namespace zunobi::drills {
+
+Pips FacePips(int v) {
+  // Pip k: 0 1 2 top row, 3 4 5 bottom row, 6 centre.
+  static constexpr std::array<Pips, 6> kFaces{{
+      {false, false, false, false, false, false, true},  // 1: centre
+      {false, false, true, true, false, false, false},   // 2: top right, bottom left
+      {false, true, false, false, true, false, true},    // 3: vertical line
+      {true, false, true, true, false, true, false},     // 4: corners
+      {true, false, true, true, false, true, true},      // 5: corners and centre
+      {true, true, true, true, true, true, false},       // 6: two rows of three
+  }};
+  if (v < 1 || v > 6) return {};
+  return kFaces[v - 1];
+}
+
+int SaikoroSeikai(int me1, int me2, int me3, int enzan, int enzan2) {
+  const int ura1 = 7 - me1, ura2 = 7 - me2, ura3 = 7 - me3;
+  int seikai = enzan == 2 ? ura1 - ura2 : ura1 + ura2;
+  if (enzan2 == 1) seikai += ura3;
+  if (enzan2 == 2) seikai -= ura3;
+  return seikai;
+}
+
+SaikoroQuestion MakeSaikoroQuestion(int me1, int me2, int me3, int enzan, int enzan2) {
+  SaikoroQuestion q;
+  q.Me1 = me1;
+  q.Me2 = me2;
+  q.Me3 = me3;
+  q.Ura1 = 7 - me1;
+  q.Ura2 = 7 - me2;
+  q.Ura3 = 7 - me3;
+  q.Enzan = enzan;
+  q.Enzan2 = enzan2;
+  q.Seikai = SaikoroSeikai(me1, me2, me3, enzan, enzan2);
+  return q;
+}
+
+SaikoroQuestion DrawSaikoroQuestion(ui::RandomSource& random) {
+  // Int(r × 6) + 1 rather than Int(r × 6 + 1): the sum can round up to the
+  // next whole number for an r just below 1 (r × 2 + 1 gives 3).
+  const int me1 = DrawBelow(random, 6) + 1;
+  const int me2 = DrawBelow(random, 6) + 1;
+  const int me3 = DrawBelow(random, 6) + 1;
+  const int enzan = DrawBelow(random, 2) + 1;
+  const int enzan2 = DrawBelow(random, 3);
+  return MakeSaikoroQuestion(me1, me2, me3, enzan, enzan2);
+}
+
+}  // namespace zunobi::drills

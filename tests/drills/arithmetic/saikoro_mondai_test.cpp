@@ -1,0 +1,109 @@
+#include "drills/arithmetic/saikoro_mondai.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "drills/arithmetic/scripted_draws.h"
+#include "ui/services_real.h"
+#include "ui/testing.h"
+
+namespace zunobi::drills {
+namespace {
+
+using testing::kTop;
+using ui::testing::FakeClock;
+using ui::testing::ScriptedRandom;
+
+using testing::kFaceTable;
+
+TEST(FacePips, ShowsEachFaceByTheFaceTable) {
+  for (int v = 0; v <= 7; ++v) {
+    const Pips pips = FacePips(v);
+    std::set<int> shown;
+    for (int k = 0; k < kPipsPerDie; ++k)
+      if (pips[k]) shown.insert(k);
+    const std::set<int> expected = v >= 1 && v <= 6 ? kFaceTable[v] : std::set<int>{};
+    EXPECT_EQ(shown, expected) << "face " << v;
+    if (v >= 1 && v <= 6) {
+      EXPECT_EQ(int(shown.size()), v) << "a face shows as many pips as it counts";
+    }
+  }
+}
+
+TEST(SaikoroSeikai, CalculatesWithTheHiddenFaces) {
+  struct Case {
+    int me1, me2, me3, enzan, enzan2, seikai;
+  };
+  const Case cases[] = {
+      {2, 6, 3, 1, 2, 2},    // hidden 5 + 1 − 4
+      {6, 6, 1, 1, 0, 2},    // hidden 1 + 1; the third die takes no part
+      {6, 6, 6, 1, 0, 2},    // whatever the third die shows
+      {1, 1, 1, 1, 1, 18},   // 6 + 6 + 6
+      {6, 1, 1, 2, 2, -11},  // 1 − 6 − 6
+      {6, 1, 3, 2, 0, -5},   // 1 − 6
+      {1, 6, 3, 2, 0, 5},    // 6 − 1
+      {3, 3, 4, 2, 1, 3},    // 4 − 4 + 3
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SaikoroSeikai(c.me1, c.me2, c.me3, c.enzan, c.enzan2), c.seikai)
+        << c.me1 << c.me2 << c.me3 << " " << c.enzan << c.enzan2;
+    const SaikoroQuestion q = MakeSaikoroQuestion(c.me1, c.me2, c.me3, c.enzan, c.enzan2);
+    EXPECT_EQ(q.Ura1 + q.Me1, 7);
+    EXPECT_EQ(q.Ura2 + q.Me2, 7);
+    EXPECT_EQ(q.Ura3 + q.Me3, 7);
+    EXPECT_EQ(q.Seikai, c.seikai);
+  }
+}
+
+TEST(DrawSaikoroQuestion, MapsTheEdgesOfTheUnitInterval) {
+  struct Case {
+    double r;
+    int me, enzan, enzan2;
+  };
+  // Just below 1, Int(r × 2 + 1) would round up to 3: the sign must stay 2.
+  const Case cases[] = {{0.0, 1, 1, 0}, {kTop, 6, 2, 2}, {1.0, 6, 2, 2}, {-1.0, 1, 1, 0}};
+  for (const auto& c : cases) {
+    ScriptedRandom random{c.r};
+    const SaikoroQuestion q = DrawSaikoroQuestion(random);
+    EXPECT_EQ(q.Me1, c.me) << c.r;
+    EXPECT_EQ(q.Me2, c.me);
+    EXPECT_EQ(q.Me3, c.me);
+    EXPECT_EQ(q.Enzan, c.enzan) << c.r;
+    EXPECT_EQ(q.Enzan2, c.enzan2) << c.r;
+    EXPECT_EQ(random.draws(), 5u);
+    EXPECT_EQ(random.reseeds(), 5u);
+  }
+}
+
+TEST(DrawSaikoroQuestion, StaysWithinTheDiceRangesOverManyDraws) {
+  FakeClock clock;
+  ui::ClockSeededRandom random(clock);
+  std::set<int> twoDice, threeDice;
+  int withoutThird = 0;
+  constexpr int kDraws = 20000;
+  for (int i = 0; i < kDraws; ++i) {
+    if (i % 5 == 0) clock.advance(1);
+    const SaikoroQuestion q = DrawSaikoroQuestion(random);
+    for (int me : {q.Me1, q.Me2, q.Me3}) ASSERT_TRUE(me >= 1 && me <= 6) << me;
+    ASSERT_TRUE(q.Enzan == 1 || q.Enzan == 2) << q.Enzan;
+    ASSERT_TRUE(q.Enzan2 >= 0 && q.Enzan2 <= 2) << q.Enzan2;
+    if (q.Enzan2 == 0) {
+      ++withoutThird;
+      twoDice.insert(q.Seikai);
+      if (q.Enzan == 2) {
+        ASSERT_TRUE(q.Seikai >= -5 && q.Seikai <= 5) << q.Seikai;
+      }
+    } else {
+      threeDice.insert(q.Seikai);
+    }
+  }
+  EXPECT_NEAR(withoutThird / double(kDraws), 1.0 / 3, 0.02);
+  EXPECT_EQ(*twoDice.begin(), -5);
+  EXPECT_EQ(*twoDice.rbegin(), 12);
+  EXPECT_EQ(*threeDice.begin(), -11);
+  EXPECT_EQ(*threeDice.rbegin(), 18);
+}
+
+}  // namespace
+}  // namespace zunobi::drills
