@@ -1,6 +1,7 @@
 #include "drills/arithmetic/frm2_keisan.h"
 
 #include "ui/controls.h"
+#include "ui/text.h"
 
 namespace zunobi::drills {
 namespace {
@@ -16,18 +17,87 @@ const app::DrillFrame kFrame{
     .backIndex = -1,
 };
 
+constexpr double kQuestionPt = 14.25;
+
 std::vector<ui::ControlSpec> controlTable() {
   using namespace ui;
   return {
-      label("Label1", "計算問題", {2400, 240, 3015, 615}),
-      label("lblJikoku", "", {4560, 1800, 1695, 495}),
-      label("lblKaishiJikan", "", {4560, 2400, 1695, 615}),
-      button("cmdToMenu", "メニューへ戻る", {6960, 360, 1575, 735}),
+      label("Label1", "計算問題", {2400, 240, 3015, 615}).bold(21.75),
+      label("lblSetumei", "", {1920, 960, 4215, 735}),
+      button("cmdKaishi", "開始", {1920, 1920, 1575, 975}).bold(12),
+      label("lblJikoku", "", {4560, 1800, 1695, 495}).size(12),
+      label("lblKaishiJikan", "", {4560, 2400, 1695, 615}).size(12),
+      button("cmdToMenu", "メニューへ戻る", {6960, 360, 1575, 735}).bold(12),
+      label("lblQsNo", "", {480, 3240, 1215, 495}).bold(kQuestionPt),
+      label("lblAtai1", "", {480, 4080, 855, 495}).bold(kQuestionPt),
+      label("lblEnzan", "", {1680, 4080, 855, 495}).bold(kQuestionPt),
+      label("lblAtai2", "", {2760, 4080, 855, 495}).bold(kQuestionPt),
+      label("lblEq", "＝", {3840, 4080, 735, 495}).bold(kQuestionPt),
+      textBox("txtAnswer", {4920, 3960, 1575, 735}).bold(kQuestionPt),
+      label("lblKotae", "", {6840, 3960, 2655, 1095}).face(faces::Gothic).size(11.25),
+      label("lblKekka", "", {6840, 2520, 2775, 1335}).bold(kQuestionPt),
   };
 }
 
+// The question row, shown for the whole of a run.
+constexpr std::string_view kQuestionRow[] = {"txtAnswer", "lblQsNo",  "lblAtai1",
+                                             "lblAtai2",  "lblEnzan", "lblEq"};
+
 }  // namespace
 
-Frm2Keisan::Frm2Keisan(ui::Services& services) : DrillWindow(services, kFrame, controlTable()) {}
+Frm2Keisan::Frm2Keisan(ui::Services& services)
+    : DrillWindow(services, kFrame, controlTable()), run_(clock(), random()) {
+  onClick("cmdKaishi", [this] { start(); });
+  onKeyPress("txtAnswer", [this](int key) {
+    if (key == ui::kEnterKey) answer();
+  });
+}
+
+void Frm2Keisan::onDrillLoad() {
+  control("lblSetumei")
+      .setCaption(std::string("算式の結果を入力してください") + std::string(ui::kCrLf) +
+                  "　　（入力の終了は「ＥＮＴＥＲ」キー）" + std::string(ui::kCrLf) +
+                  "１０問で終了します");
+  for (auto name : kQuestionRow) control(name).hide();
+  control("lblKekka").hide();
+  control("lblKotae").hide();
+}
+
+void Frm2Keisan::start() {
+  markStart();
+  run_.StartRun();
+  for (auto name : kQuestionRow) control(name).show();
+  control("lblKotae").show();
+  control("lblKekka").hide();
+  nextQuestionStep();
+}
+
+void Frm2Keisan::nextQuestionStep() {
+  control("cmdKaishi").hide();
+  if (auto q = run_.NextQuestion()) {
+    mondai_ = *q;
+    control("lblQsNo").setCaption(run_.QuestionNumberText());
+    control("lblAtai1").setCaption(ui::decimal(mondai_.Atai1));
+    control("lblAtai2").setCaption(ui::decimal(mondai_.Atai2));
+    control("txtAnswer").setText("");
+    control("lblEnzan").setCaption(EnzanSymbol(mondai_.Enzan));
+    control("txtAnswer").setFocus();
+    return;
+  }
+  for (auto name : kQuestionRow) control(name).hide();
+  control("lblKekka").show();
+  control("lblKotae").setCaption("");
+  control("lblKekka").setCaption(run_.SummaryText(SummaryLayout::Short));
+  control("cmdKaishi").show();
+}
+
+void Frm2Keisan::answer() {
+  const std::string typed = control("txtAnswer").text();
+  const bool right = JudgeAnswer(typed, mondai_);
+  control("lblKotae")
+      .setCaption(JudgementText(JudgementStyle::Keisan, right, mondai_.Seikai, typed));
+  if (right) run_.CountRightAnswer();
+  nextQuestionStep();
+}
 
 }  // namespace zunobi::drills

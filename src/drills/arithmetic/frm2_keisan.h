@@ -1,9 +1,11 @@
-// The "計算問題" drill window.
+// The "計算問題" drill window: ten questions a run, each answered in the box
+// beside it; Enter judges and puts up the next.
 #pragma once
 
 #include <string_view>
 
 #include "app/drill_window.h"
+#include "drills/arithmetic/keisan_mondai.h"
 
 namespace zunobi::drills {
 
@@ -11,6 +13,18 @@ class Frm2Keisan final : public app::DrillWindow {
  public:
   static constexpr std::string_view kName = "frm2Keisan";
   explicit Frm2Keisan(ui::Services& services);
+
+  const KeisanRun& run() const { return run_; }
+  const KeisanMondai& question() const { return mondai_; }
+
+ private:
+  void onDrillLoad() override;
+  void start();
+  void nextQuestionStep();
+  void answer();
+
+  KeisanRun run_;
+  KeisanMondai mondai_;
 };
 
 }  // namespace zunobi::drills

@@ -1,6 +1,7 @@
 #include "drills/arithmetic/frm2_keisan_saikoro.h"
 
 #include "ui/controls.h"
+#include "ui/text.h"
 
 namespace zunobi::drills {
 namespace {
@@ -16,21 +17,138 @@ const app::DrillFrame kFrame{
     .backIndex = -1,
 };
 
+constexpr double kQuestionPt = 14.25;
+
+// Dice: three frames in a row, each with seven pips on a 3 × 3 grid whose
+// middle row holds only the centre pip.
+constexpr int kDieLeft[kDice] = {240, 3000, 5880};
+constexpr int kDieTop = 3840;
+constexpr int kDieWidth = 1455;
+constexpr int kDieHeight = 1575;
+constexpr int kPipColumn[3] = {120, 600, 1080};
+constexpr int kPipRow[3] = {240, 600, 1080};
+constexpr int kPipSize = 255;
+// Grid cell (column, row) of pip k.
+constexpr int kPipCell[kPipsPerDie][2] = {{0, 0}, {1, 0}, {2, 0}, {0, 2}, {1, 2}, {2, 2}, {1, 1}};
+
+constexpr std::string_view kLabelsClearedAtEnd[] = {
+    "lblQsNo", "lblAtai1", "lblAtai2", "lblAtai3", "lblEnzan", "lblEnzan2", "lblEq", "lblKotae"};
+
 std::vector<ui::ControlSpec> controlTable() {
   using namespace ui;
-  return {
+  std::vector<ControlSpec> rows{
       label("Label1", "計算問題・さいころ", {2400, 240, 3855, 615})
           .bold(21.75)
           .colour(colours::Red),
-      label("lblJikoku", "", {4560, 1800, 1695, 495}),
-      label("lblKaishiJikan", "", {4560, 2400, 1695, 615}),
-      button("cmdToMenu", "メニューへ戻る", {9960, 360, 1575, 735}),
+      label("lblSetumei", "", {1920, 960, 4215, 975}).colour(colours::DarkBlue),
+      label("lblJikoku", "", {4560, 1800, 1695, 495}).size(12),
+      label("lblKaishiJikan", "", {4560, 2400, 1695, 615}).size(12),
+      button("cmdKaishi", "開始", {1920, 2040, 1575, 975}).bold(12),
+      label("lblQsNo", "", {480, 3240, 1215, 495}).bold(kQuestionPt),
   };
+  for (int d = 0; d < kDice; ++d) {
+    rows.push_back(frame("fraSaikoro", d, "", {kDieLeft[d], kDieTop, kDieWidth, kDieHeight}));
+    for (int k = 0; k < kPipsPerDie; ++k) {
+      const Rect pip{kPipColumn[kPipCell[k][0]], kPipRow[kPipCell[k][1]], kPipSize, kPipSize};
+      rows.push_back(option("optMe", kPipsPerDie * d + k, "", pip).in("fraSaikoro", d));
+    }
+  }
+  rows.insert(rows.end(),
+              {
+                  label("lblEnzan", "", {2040, 4560, 615, 495}).bold(kQuestionPt),
+                  label("lblEnzan2", "", {4800, 4560, 735, 495}).bold(kQuestionPt),
+                  label("lblEq", "", {7680, 4560, 495, 495}).bold(kQuestionPt),
+                  textBox("txtAnswer", {8520, 4440, 1575, 735}).bold(kQuestionPt),
+                  label("lblKotae", "", {8520, 5400, 1935, 855}).face(faces::Gothic).size(11.25),
+                  label("lblKekka", "", {7320, 2160, 2775, 1335})
+                      .bold(kQuestionPt)
+                      .colour(colours::DarkRed),
+                  label("lblAtai1", "", {360, 5640, 855, 495}).bold(kQuestionPt),
+                  label("lblAtai2", "", {3360, 5640, 855, 495}).bold(kQuestionPt),
+                  label("lblAtai3", "", {6000, 5640, 855, 495}).bold(kQuestionPt),
+                  button("cmdToMenu", "メニューへ戻る", {9960, 360, 1575, 735}).bold(12),
+              });
+  return rows;
 }
 
 }  // namespace
 
 Frm2KeisanSaikoro::Frm2KeisanSaikoro(ui::Services& services)
-    : DrillWindow(services, kFrame, controlTable()) {}
+    : DrillWindow(services, kFrame, controlTable()), run_(clock(), random()) {
+  onClick("cmdKaishi", [this] { start(); });
+  onKeyPress("txtAnswer", [this](int key) {
+    if (key == ui::kEnterKey) answer();
+  });
+}
+
+void Frm2KeisanSaikoro::onDrillLoad() {
+  const std::string crlf(ui::kCrLf);
+  control("lblSetumei")
+      .setCaption("さいころの数は対面を加えると７になります" + crlf +
+                  "裏の面数を使って計算してください" + crlf +
+                  "　　（入力の終了は「ＥＮＴＥＲ」キー）" + crlf + "１０問で終了します");
+  for (auto name : {"lblQsNo", "lblAtai1", "lblAtai2", "lblAtai3"}) control(name).setCaption("");
+  showDice(false);
+  for (auto name : {"lblEnzan", "lblEnzan2", "lblEq", "lblKekka", "lblKotae"})
+    control(name).setCaption("");
+  control("txtAnswer").hide();
+}
+
+void Frm2KeisanSaikoro::showDice(bool shown) {
+  for (int d = 0; d < kDice; ++d) control("fraSaikoro", d).setVisible(shown);
+}
+
+void Frm2KeisanSaikoro::start() {
+  markStart();
+  run_.StartRun();
+  control("txtAnswer").show();
+  // The last run's summary does not stand beside the new run's questions.
+  control("lblKekka").hide();
+  SaikoroMondai();
+}
+
+void Frm2KeisanSaikoro::MeHyouji(int d, int v) {
+  const Pips pips = FacePips(v);
+  for (int k = 0; k < kPipsPerDie; ++k)
+    control("optMe", kPipsPerDie * d + k).setVisible(pips[static_cast<std::size_t>(k)]);
+}
+
+void Frm2KeisanSaikoro::SaikoroMondai() {
+  control("cmdKaishi").hide();
+  showDice(true);
+  if (run_.AdvanceQuestion()) {
+    control("lblQsNo").setCaption(run_.QuestionNumberText());
+    mondai_ = DrawSaikoroQuestion(random());
+    MeHyouji(0, mondai_.Me1);
+    MeHyouji(1, mondai_.Me2);
+    MeHyouji(2, mondai_.Me3);
+    control("lblEq").setCaption("＝");
+    control("txtAnswer").setText("");
+    control("lblEnzan").setCaption(mondai_.Enzan == 1 ? "＋" : "－");
+    if (mondai_.Enzan2 == 0) {
+      control("lblEnzan2").setCaption("");
+      control("fraSaikoro", 2).hide();
+    } else {
+      control("lblEnzan2").setCaption(mondai_.Enzan2 == 1 ? "＋" : "－");
+    }
+    control("txtAnswer").setFocus();
+    return;
+  }
+  control("txtAnswer").hide();
+  control("lblKekka").show();
+  for (auto name : kLabelsClearedAtEnd) control(name).setCaption("");
+  showDice(false);
+  control("lblKekka").setCaption(run_.SummaryText(SummaryLayout::Long));
+  control("cmdKaishi").show();
+}
+
+void Frm2KeisanSaikoro::answer() {
+  const std::string typed = control("txtAnswer").text();
+  const bool right = JudgeAnswer(typed, mondai_.Seikai);
+  control("lblKotae")
+      .setCaption(JudgementText(JudgementStyle::Saikoro, right, mondai_.Seikai, typed));
+  if (right) run_.CountRightAnswer();
+  SaikoroMondai();
+}
 
 }  // namespace zunobi::drills

@@ -1,9 +1,12 @@
-// The "計算問題・さいころ" drill window.
+// The "計算問題・さいころ" drill window: two or three dice, and the user
+// calculates with the faces hidden underneath them.
 #pragma once
 
 #include <string_view>
 
 #include "app/drill_window.h"
+#include "drills/arithmetic/keisan_mondai.h"
+#include "drills/arithmetic/saikoro_mondai.h"
 
 namespace zunobi::drills {
 
@@ -11,6 +14,22 @@ class Frm2KeisanSaikoro final : public app::DrillWindow {
  public:
   static constexpr std::string_view kName = "frm2KeisanSaikoro";
   explicit Frm2KeisanSaikoro(ui::Services& services);
+
+  const KeisanRun& run() const { return run_; }
+  const SaikoroQuestion& question() const { return mondai_; }
+
+ private:
+  void onDrillLoad() override;
+  void start();
+  // Draws face v on die d.
+  void MeHyouji(int d, int v);
+  // The next question, or the end of the run.
+  void SaikoroMondai();
+  void answer();
+  void showDice(bool shown);
+
+  KeisanRun run_;
+  SaikoroQuestion mondai_;
 };
 
 }  // namespace zunobi::drills
