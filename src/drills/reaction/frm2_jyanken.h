@@ -1,6 +1,10 @@
-// The "じゃんけん" drill window.
+// The "じゃんけん" drill window: the opponent's hand and an instruction, the
+// user answers with one of six buttons (three single hands, three pairs).
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "app/drill_window.h"
@@ -11,6 +15,27 @@ class Frm2Jyanken final : public app::DrillWindow {
  public:
   static constexpr std::string_view kName = "frm2Jyanken";
   explicit Frm2Jyanken(ui::Services& services);
+
+ private:
+  void onDrillLoad() override;
+  void onDrillTick() override;
+
+  void start();
+  void deal();
+  void answer(int code1, int code2);
+  void breake();
+  std::string scoreText() const;
+
+  std::array<std::string, 6> shijiBun_{};  // 1..5 used
+  std::int16_t aiteNoTe_ = 0;
+  std::int16_t shijiBangou_ = 0;
+  std::int16_t seikaiCode_ = 0;
+  bool ichiFunMode_ = false;
+  ui::DateTime shimekiri_{};
+  // Wider than the 16 bits of the other values: a run without time limit
+  // may go on for as long as the user likes and must never overflow.
+  std::int32_t mondaisuu_ = 0;
+  std::int32_t seikaisuu_ = 0;
 };
 
 }  // namespace zunobi::drills

@@ -1,0 +1,241 @@
+#include "drills/reaction/frm2_jyanken.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ui/testing.h"
+
+namespace zunobi::drills {
+namespace {
+
+using V = std::vector<std::string>;
+const V kHand{"", "グー", "チョキ", "パー"};  // 1 rock, 2 scissors, 3 paper
+const V kShiji{"", "勝って！", "負けて！", "勝たないで！", "負けないで！", "引き分けて！"};
+
+// The game's own rule, independent of the window's table.
+bool beats(int a, int b) { return (a == 1 && b == 2) || (a == 2 && b == 3) || (a == 3 && b == 1); }
+
+std::set<int> obeying(int shiji, int aite) {
+  std::set<int> hands;
+  for (int h = 1; h <= 3; ++h) {
+    const bool ok[] = {false,           beats(h, aite),  beats(aite, h),
+                       !beats(h, aite), !beats(aite, h), h == aite};
+    if (ok[shiji]) hands.insert(h);
+  }
+  return hands;
+}
+
+class JyankenTest : public ::testing::Test {
+ protected:
+  void SetUp() override { w->load(); }
+
+  std::string caption(const std::string& name) { return w->control(name).caption(); }
+  // The visible ones of the controls that make up the window's state.
+  V shown() {
+    V out;
+    for (const char* n :
+         {"fraOption", "cmdKaishi", "cmdJyanken", "fraAite", "fraOwnAction", "cmdBreake"})
+      if (w->control(n).visible()) out.push_back(n);
+    return out;
+  }
+  // Deals a question; shiji 0 when the option fixes the instruction.
+  void deal(int aite, int shiji = 0) {
+    t.random.push((aite - 1) / 3.0 + 0.1);
+    if (shiji > 0) t.random.push((shiji - 1) / 5.0 + 0.1);
+    w->click("cmdJyanken");
+  }
+  void startMinute() {
+    w->click("Option1", 3);
+    w->click("cmdKaishi");
+  }
+  void minutePasses() {
+    t.clock.advance(61);
+    w->tick();
+  }
+
+  ui::testing::TestServices t;
+  std::shared_ptr<Frm2Jyanken> w = std::make_shared<Frm2Jyanken>(t.services);
+};
+
+TEST_F(JyankenTest, EveryControlFitsItsFrameOrTheWindow) {
+  for (const auto& c : w->controls()) {
+    ui::Rect outer{0, 0, w->clientWidth(), w->clientHeight()};
+    if (!c->parent().name.empty()) outer = w->control(c->parent().name).place();
+    const auto& r = c->place();
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.width > 0 && r.height > 0 &&
+                r.left + r.width <= outer.width && r.top + r.height <= outer.height)
+        << c->id().text();
+  }
+}
+
+// Only the button whose hands are exactly those obeying the instruction is right.
+TEST_F(JyankenTest, RightAnswerTableOfInstructionHandAndButton) {
+  const std::vector<std::pair<std::string, std::set<int>>> buttons{
+      {"cmdGuu", {1}},       {"cmdTyoki", {2}},       {"cmdPaa", {3}},
+      {"cmdGuuPaa", {1, 3}}, {"cmdTyokiGuu", {1, 2}}, {"cmdPaaTyoki", {2, 3}}};
+  startMinute();
+  int cases = 0, right = 0;
+  for (int shiji = 1; shiji <= 5; ++shiji)
+    for (int aite = 1; aite <= 3; ++aite)
+      for (const auto& [name, hands] : buttons) {
+        SCOPED_TRACE(kShiji[shiji] + kHand[aite] + name);
+        deal(aite, shiji);
+        ASSERT_EQ(caption("lblJyanken") + caption("lblAction"), kHand[aite] + kShiji[shiji]);
+        w->click(name);
+        const bool expected = hands == obeying(shiji, aite);
+        EXPECT_EQ(caption("lblKekka"), expected ? "正解" : "間違い");
+        ++cases;
+        right += expected;
+      }
+  EXPECT_EQ(cases, 90);
+  minutePasses();
+  EXPECT_EQ(caption("lblSeika"), "問題数：90　正解数：" + std::to_string(right) + "　正答率：" +
+                                     std::to_string(right * 100 / 90));
+}
+
+TEST_F(JyankenTest, OptionDecidesInstructionDrawsAndTimeLimit) {
+  struct Case {
+    int option;  // -1: none selected
+    double rAite, rShiji;
+    std::string hand, shiji;
+    std::size_t draws;
+  };
+  const std::vector<Case> cases{
+      {0, 0.0, 0.9, "グー", "勝って！", 1},
+      {1, 0.3333, 0.9, "グー", "負けて！", 1},
+      {2, 1.0 / 3, 0.1999, "チョキ", "勝って！", 2},
+      {3, 2.0 / 3, 0.2, "パー", "負けて！", 2},
+      {-1, 0.999999, 0.5, "パー", "勝たないで！", 2},
+      {-1, 0.5, 0.7999, "チョキ", "負けないで！", 2},
+      {2, 0.5, 0.8, "チョキ", "引き分けて！", 2},
+      {3, 0.5, 0.999999, "チョキ", "引き分けて！", 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.option);
+    ui::testing::TestServices s;
+    auto win = std::make_shared<Frm2Jyanken>(s.services);
+    win->load();
+    if (c.option >= 0) win->click("Option1", c.option);
+    win->click("cmdKaishi");
+    s.random.push({c.rAite, c.rShiji});
+    win->click("cmdJyanken");
+    EXPECT_EQ(win->control("lblJyanken").caption(), c.hand);
+    EXPECT_EQ(win->control("lblAction").caption(), c.shiji);
+    EXPECT_EQ(s.random.draws(), c.draws);
+    EXPECT_EQ(s.random.reseeds(), c.draws);
+    s.clock.advance(61);
+    win->tick();
+    EXPECT_EQ(win->control("lblSeika").caption().empty(), c.option != 3);
+    EXPECT_EQ(win->control("fraOwnAction").visible(), c.option != 3);
+  }
+}
+
+TEST_F(JyankenTest, ScoreLineRoundsTheRateDown) {
+  struct Case {
+    int dealt, right;
+    std::string line;
+  };
+  const std::vector<Case> cases{
+      {7, 5, "問題数：7　正解数：5　正答率：71"},
+      {50, 29, "問題数：50　正解数：29　正答率：58"},  // 29 / 50 × 100 in floating point is 57.99…
+      {3, 2, "問題数：3　正解数：2　正答率：66"},
+      {3, 3, "問題数：3　正解数：3　正答率：100"},
+      {0, 0, "問題数：0　正解数：0　正答率：0"},
+  };
+  for (const auto& c : cases) {
+    startMinute();
+    for (int i = 0; i < c.dealt; ++i) {
+      deal(1, 5);  // draw against rock: only グー is right
+      w->click(i < c.right ? "cmdGuu" : "cmdPaa");
+    }
+    minutePasses();
+    EXPECT_EQ(caption("lblSeika"), c.line);
+  }
+}
+
+TEST_F(JyankenTest, MinuteEndsAtTheFirstTickAfterTheDeadline) {
+  startMinute();
+  deal(1, 1);
+  w->click("cmdPaa");
+  t.clock.advance(59);
+  w->tick();
+  deal(3, 2);          // still on screen when the minute ends
+  t.clock.advance(1);  // exactly at the deadline: not yet later
+  w->tick();
+  EXPECT_EQ(shown(), (V{"fraAite", "fraOwnAction"}));
+  EXPECT_EQ(caption("lblSeika"), "");
+  for (int i = 0; i < 3; ++i) {  // every later tick repeats the score
+    t.clock.advance(1);
+    w->tick();
+    EXPECT_EQ(caption("lblSeika"), "問題数：2　正解数：1　正答率：50");
+    EXPECT_EQ(shown(), (V{"fraOption", "cmdKaishi"}));
+  }
+  EXPECT_EQ(caption("lblGenzaiJikoku"), "現在の時刻　9:06:06");
+  w->click("cmdTyoki");  // the question went with its frame: never judged
+  EXPECT_EQ(caption("lblKekka"), "");
+  // A new start clears the score and both counters.
+  startMinute();
+  EXPECT_EQ(caption("lblSeika"), "");
+  EXPECT_EQ(caption("lblKaishiJikoku"), "開始の時刻　9:06:06");
+  deal(1, 4);
+  w->click("cmdGuuPaa");
+  minutePasses();
+  EXPECT_EQ(caption("lblSeika"), "問題数：1　正解数：1　正答率：100");
+  // The minute ended right after an answer: the other-instructions button stays.
+  EXPECT_EQ(shown(), (V{"fraOption", "cmdKaishi", "cmdBreake"}));
+}
+
+TEST_F(JyankenTest, WholeVisitThroughEveryState) {
+  const V choosing{"fraOption", "cmdKaishi"}, ready{"cmdJyanken"},
+      question{"fraAite", "fraOwnAction"}, answered{"cmdJyanken", "cmdBreake"};
+  EXPECT_EQ(w->caption(), "じゃんけん");
+  EXPECT_EQ(caption("lblSetumei"),
+            "①左のじゃんけん方法を、クリック\r\n②「開始」ボタンをクリック\r\n"
+            "③「じゃんけん」を繰り返す");
+  EXPECT_EQ(caption("lblKekka") + caption("lblSeika") + caption("lblKaishiJikoku"), "");
+  for (int i = 0; i < 4; ++i) EXPECT_FALSE(w->control("Option1", i).selected());
+  EXPECT_TRUE(w->timer().running());
+  EXPECT_EQ(shown(), choosing);
+
+  w->click("Option1", 1);
+  w->click("cmdKaishi");
+  EXPECT_EQ(caption("lblKaishiJikoku"), "開始の時刻　9:05:03");
+  EXPECT_EQ(shown(), ready);
+  deal(3);
+  EXPECT_EQ(shown(), question);
+  EXPECT_EQ(caption("lblAction"), "負けて！");
+  w->click("cmdGuu");  // rock loses to paper
+  w->click("cmdPaa");  // answered once: the buttons are gone
+  EXPECT_EQ(shown(), answered);
+  EXPECT_EQ(caption("lblKekka"), "正解");
+  deal(1);
+  EXPECT_EQ(caption("lblKekka"), "");
+  w->click("cmdPaa");
+  EXPECT_EQ(caption("lblKekka"), "間違い");
+  w->click("cmdBreake");
+  EXPECT_EQ(shown(), (V{"fraOption", "cmdKaishi", "cmdBreake"}));
+  EXPECT_EQ(caption("lblKekka") + caption("lblKaishiJikoku"), "");
+
+  startMinute();
+  EXPECT_FALSE(w->control("Option1", 1).selected());
+  deal(2, 3);
+  w->click("cmdPaaTyoki");
+  deal(2, 5);
+  w->click("cmdBreake");  // hidden during a question
+  EXPECT_EQ(shown(), question);
+  w->click("cmdTyoki");
+  w->click("cmdBreake");
+  EXPECT_EQ(shown(), (V{"fraOption", "cmdKaishi", "cmdBreake"}));
+  // The minute of the last start still runs out, with the counts it kept.
+  minutePasses();
+  EXPECT_EQ(caption("lblSeika"), "問題数：2　正解数：2　正答率：100");
+  w->click("cmdToMain");
+  EXPECT_EQ(t.navigator.calls, (V{"show frm1Main", "unload frm2Jyanken"}));
+}
+
+}  // namespace
+}  // namespace zunobi::drills
