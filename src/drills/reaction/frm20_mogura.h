@@ -1,6 +1,8 @@
-// The "もぐらたたき" drill window.
+// The "もぐらたたき" drill window: a 3 × 3 grid of buttons, one of which
+// shows the mole on every other tick of a 21-tick game.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "app/drill_window.h"
@@ -10,7 +12,26 @@ namespace zunobi::drills {
 class Frm20Mogura final : public app::DrillWindow {
  public:
   static constexpr std::string_view kName = "frm20Mogura";
+  static constexpr int kCells = 9;
+  static constexpr int kLastTick = 20;
   explicit Frm20Mogura(ui::Services& services);
+
+  // The hole for a draw r in [0, 1): r × 8 rounded half to even, 0..8.
+  static int moleIndex(double r);
+
+ private:
+  void onDrillLoad() override;
+  void onDrillTick() override;
+
+  void layout();
+  void start();
+  void hit(int index);
+
+  std::int16_t timerKaisuu_ = 0;
+  std::int16_t atarisuu_ = 0;
+  // A mole of the current game is up; a "○" left over from a game that was
+  // restarted must not count in the new one.
+  bool moleUp_ = false;
 };
 
 }  // namespace zunobi::drills

@@ -1,0 +1,210 @@
+#include "drills/reaction/frm20_mogura.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/testing.h"
+
+namespace zunobi::drills {
+namespace {
+
+using V = std::vector<std::string>;
+constexpr int kCells = Frm20Mogura::kCells;
+
+// Records each prompt and whether the window's timer still ran as it opened.
+class WatchingMessageBox final : public ui::MessageBox {
+ public:
+  void show(std::string_view prompt) override {
+    prompts.emplace_back(prompt);
+    timerRan.push_back(form->timer().running());
+  }
+  const ui::Form* form = nullptr;
+  V prompts;
+  std::vector<bool> timerRan;
+};
+
+// r such that r × 8 lies well inside the hole's rounding range.
+double rFor(int hole) { return hole / 8.0 + 0.01; }
+
+class MoguraTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    box.form = w.get();
+    w->load();
+    w->resize(11175, 7200);
+  }
+  ui::Control& cell(int i) { return w->control("cmdMogura", i); }
+  int visibleCells() {
+    int n = 0;
+    for (int i = 0; i < kCells; ++i) n += cell(i).visible();
+    return n;
+  }
+  int mole() {  // the hole showing "○", or -1
+    int found = -1;
+    for (int i = 0; i < kCells; ++i)
+      if (cell(i).caption() == "○") found = found < 0 ? i : 99;
+    return found;
+  }
+  // A whole game from the start click: the k-th mole comes up at holes[k]
+  // and is hit when hits[k].
+  void play(const std::vector<int>& holes, const std::vector<bool>& hits) {
+    for (int h : holes) t.random.push(rFor(h));
+    w->click("cmdStartEnd", 0);
+    for (int tick = 0; tick <= Frm20Mogura::kLastTick; ++tick) {
+      w->tick();
+      if (tick % 2 == 0) continue;
+      ASSERT_EQ(mole(), holes[tick / 2]) << tick;
+      if (hits[tick / 2]) w->click("cmdMogura", mole());
+    }
+  }
+
+  ui::testing::TestServices t;
+  WatchingMessageBox box;
+  ui::Services services{t.clock, t.random, t.navigator, box};
+  std::shared_ptr<Frm20Mogura> w = std::make_shared<Frm20Mogura>(services);
+};
+
+TEST(MoguraRules, MoleIndexRoundsHalvesToEven) {
+  const std::vector<std::pair<double, int>> cases{
+      {0.0, 0},    {0.0625, 0}, {0.0626, 1}, {0.1875, 2}, {0.3125, 2},    // 0.5, 1.5, 2.5
+      {0.4375, 4}, {0.5625, 4}, {0.9374, 7}, {0.9375, 8}, {0.999999, 8},  // 3.5, 4.5, 7.5
+  };
+  for (const auto& [r, index] : cases) EXPECT_EQ(Frm20Mogura::moleIndex(r), index) << r;
+}
+
+TEST_F(MoguraTest, LayoutFollowsTheInnerSize) {
+  struct Case {
+    std::int32_t width, height, w, h;
+  };
+  const std::vector<Case> cases{
+      {11175, 7200, 3725, 1440},      {11177, 7204, 3725, 1440},
+      {60000, 50000, 20000, 10000},  // 2 × W and 4 × H beyond 16 bits
+      {150000, 200000, 50000, 40000}, {2, 4, 0, 0},
+  };
+  for (const auto& c : cases) {
+    w->resize(c.width, c.height);
+    for (int i = 0; i < kCells; ++i)
+      EXPECT_EQ(cell(i).place(), (ui::Rect{(i % 3) * c.w, (i / 3) * c.h, c.w, c.h})) << i;
+    EXPECT_EQ(w->control("cmdStartEnd", 0).place(), (ui::Rect{0, 4 * c.h, c.w, c.h}));
+    EXPECT_EQ(w->control("cmdStartEnd", 1).place(), (ui::Rect{2 * c.w, 4 * c.h, c.w, c.h}));
+    EXPECT_EQ(w->control("Label1").place(), (ui::Rect{4200, 5280, 3135, 1215}));
+  }
+}
+
+TEST_F(MoguraTest, CaptionAndRatingAfterAGame) {
+  struct Case {
+    int hits;
+    std::string prompt;
+  };
+  const std::vector<Case> cases{{10, "やったね　完全制覇だ！　10"},
+                                {9, "あと少しだね　9"},
+                                {4, "まだまだだね　4"},
+                                {3, "いけませんね　3"}};
+  const std::vector<int> holes{0, 8, 4, 4, 1, 7, 2, 6, 3, 5};  // 4 twice running
+  for (const auto& c : cases) {
+    box.prompts.clear();
+    std::vector<bool> hits(10, false);
+    for (int k = 0; k < c.hits; ++k) hits[9 - k] = true;
+    play(holes, hits);
+    EXPECT_EQ(w->caption(), "当たりは" + std::to_string(c.hits) + "でした");
+    EXPECT_EQ(box.prompts, V{c.prompt});
+  }
+  EXPECT_EQ(box.timerRan, std::vector<bool>(4, false));
+  EXPECT_EQ(t.random.reseeds(), 40u);
+}
+
+TEST_F(MoguraTest, ClickOnACrossNeverCounts) {
+  t.random.push(rFor(2));
+  w->click("cmdStartEnd", 0);
+  for (int i = 0; i < kCells; ++i) w->click("cmdMogura", i);  // before the first tick
+  for (int tick = 0; tick <= Frm20Mogura::kLastTick; ++tick) {
+    w->tick();
+    for (int i = 0; i < kCells; ++i)
+      if (i != 2) w->click("cmdMogura", i);
+    EXPECT_EQ(visibleCells(), tick % 2 ? kCells : 0);
+  }
+  EXPECT_EQ(box.prompts, V{"いけませんね　0"});
+}
+
+TEST_F(MoguraTest, ResizeDuringAGameKeepsHiddenButtonsHidden) {
+  t.random.push(rFor(7));
+  w->click("cmdStartEnd", 0);
+  w->tick();
+  w->tick();
+  w->click("cmdMogura", 7);
+  w->resize(15000, 9000);
+  for (int i = 0; i < kCells; ++i) {
+    EXPECT_EQ(cell(i).place(), (ui::Rect{(i % 3) * 5000, (i / 3) * 1800, 5000, 1800})) << i;
+    EXPECT_EQ(cell(i).visible(), i != 7) << i;
+  }
+}
+
+TEST_F(MoguraTest, RestartDropsTheMoleOfTheGameBefore) {
+  t.random.push({rFor(1), rFor(4)});
+  w->click("cmdStartEnd", 0);
+  for (int tick = 0; tick < 4; ++tick) w->tick();
+  w->click("cmdMogura", 1);  // missed the first, a mole now up at 4
+  ASSERT_EQ(mole(), 4);
+  w->click("cmdStartEnd", 0);
+  // The grid keeps its look until the first tick, but that mole belongs to
+  // the game before and scores nothing: ten more moles make at most ten.
+  w->click("cmdMogura", 4);
+  EXPECT_TRUE(cell(4).visible());
+  for (int tick = 0; tick <= Frm20Mogura::kLastTick; ++tick) {
+    w->tick();
+    w->click("cmdMogura", 4);
+  }
+  EXPECT_EQ(w->caption(), "当たりは10でした");
+}
+
+TEST_F(MoguraTest, WholeGameThroughEveryState) {
+  // Idle: nine crosses, inert; no clock ticks here.
+  EXPECT_EQ(w->caption(), "もぐらたたき");
+  EXPECT_TRUE(w->resizable());
+  EXPECT_EQ(w->control("cmdStartEnd", 0).caption() + w->control("cmdStartEnd", 1).caption(),
+            "開始メニューへ戻る");
+  EXPECT_FALSE(w->timer().running());
+  w->tick();
+  w->click("cmdMogura", 4);
+  EXPECT_EQ(visibleCells(), kCells);
+  EXPECT_EQ(mole(), -1);
+  EXPECT_TRUE(cell(0).font().bold && cell(0).font().size == 14.25);
+
+  for (int k = 0; k < 10; ++k) t.random.push(rFor(k % kCells));
+  w->click("cmdStartEnd", 0);
+  EXPECT_EQ(w->timer().interval(), 1000);
+  for (int tick = 0; tick <= Frm20Mogura::kLastTick; ++tick) {
+    SCOPED_TRACE(tick);
+    w->tick();
+    if (tick % 2 == 1) {  // mole up, hit on every other one
+      EXPECT_EQ(visibleCells(), kCells);
+      EXPECT_EQ(mole(), (tick / 2) % kCells);
+      if (tick % 4 == 1) w->click("cmdMogura", mole());
+      EXPECT_EQ(visibleCells(), tick % 4 == 1 ? kCells - 1 : kCells);
+    } else {  // rest, or over at the last tick
+      EXPECT_EQ(visibleCells(), 0);
+      EXPECT_EQ(mole(), -1);
+      EXPECT_EQ(w->timer().running(), tick < Frm20Mogura::kLastTick);
+      EXPECT_EQ(box.prompts.size(), tick < Frm20Mogura::kLastTick ? 0u : 1u);
+    }
+  }
+  EXPECT_EQ(w->caption(), "当たりは5でした");
+  EXPECT_EQ(box.prompts, V{"まだまだだね　5"});
+  w->tick();  // over: the timer is off
+  EXPECT_EQ(box.prompts.size(), 1u);
+  // A new game keeps the last result in the caption until it ends.
+  w->click("cmdStartEnd", 0);
+  w->tick();
+  w->tick();
+  EXPECT_EQ(w->caption(), "当たりは5でした");
+  EXPECT_EQ(visibleCells(), kCells);
+  EXPECT_TRUE(t.navigator.calls.empty());
+  w->click("cmdStartEnd", 1);
+  EXPECT_EQ(t.navigator.calls, (V{"show frm1Main", "unload frm20Mogura"}));
+}
+
+}  // namespace
+}  // namespace zunobi::drills
