@@ -1,34 +1,26 @@
 #include "drills/memory/frm2_kioku_suujiretu1.h"
 
-#include "ui/controls.h"
-
 namespace zunobi::drills {
-namespace {
 
-const app::DrillFrame kFrame{
-    .formName = Frm2KiokuSuujiretu1::kName,
-    .caption = "記憶・数字列",
+const SuujiretuVariant Frm2KiokuSuujiretu1::kVariant{
+    .formName = kName,
+    .title = "記憶・数字列１",
+    .answerInstruction = "②質問の位置順に数字を入力してください（入力したら、「ENTER」キーを押す）",
+    .header = "　１　　　　　　　　　２　　　　　　　　　３　　　　　　　　　４　　（数字列番号）",
+    .digitCount = 4,
     .clientWidth = 11535,
     .clientHeight = 6840,
-    .clockLabel = "lblGenzaiJikoku",
-    .startLabel = "lblKaishiJikoku",
-    .backButton = "cmdToMain",
-    .backIndex = -1,
+    .mondaiWidth = 5415,
+    .shitumonHeight = 855,
+    .timeOverLeft = 2640,
+    .timeOverWidth = 4935,
+    .kotaeWidth = 1935,
+    .resultPoints = 12,
+    .question = suujiretu::recallQuestion,
+    .answer = suujiretu::recallAnswer,
 };
 
-std::vector<ui::ControlSpec> controlTable() {
-  using namespace ui;
-  return {
-      label("Label1", "記憶・数字列１", {3480, 240, 3015, 615}).bold(21.75).colour(colours::Red),
-      label("lblGenzaiJikoku", "", {7080, 480, 1695, 495}),
-      label("lblKaishiJikoku", "", {7080, 1200, 1575, 495}),
-      button("cmdToMain", "メインへ戻る", {9480, 360, 1695, 735}),
-  };
-}
-
-}  // namespace
-
 Frm2KiokuSuujiretu1::Frm2KiokuSuujiretu1(ui::Services& services)
-    : DrillWindow(services, kFrame, controlTable()) {}
+    : SuujiretuWindow(services, kVariant) {}
 
 }  // namespace zunobi::drills

@@ -1,34 +1,28 @@
 #include "drills/memory/frm2_kioku_suujiretu2.h"
 
-#include "ui/controls.h"
-
 namespace zunobi::drills {
-namespace {
 
-const app::DrillFrame kFrame{
-    .formName = Frm2KiokuSuujiretu2::kName,
-    .caption = "記憶・数字列",
+const SuujiretuVariant Frm2KiokuSuujiretu2::kVariant{
+    .formName = kName,
+    .title = "記憶・数字列２",
+    .answerInstruction = "②質問の結果の数字を入力してください（入力したら、「ENTER」キーを押す）",
+    .header =
+        "　１　　　　　　　　　２　　　　　　　　　３　　　　　　　　　４　　　　　　　　　５　　　"
+        "　　　　　　６　　（数字列番号）",
+    .digitCount = 6,
     .clientWidth = 11535,
     .clientHeight = 6840,
-    .clockLabel = "lblGenzaiJikoku",
-    .startLabel = "lblKaishiJikoku",
-    .backButton = "cmdToMain",
-    .backIndex = -1,
+    .mondaiWidth = 7935,
+    .shitumonHeight = 1695,
+    .timeOverLeft = 2520,
+    .timeOverWidth = 5055,
+    .kotaeWidth = 1815,
+    .resultPoints = 11.25,
+    .question = suujiretu::sumQuestion,
+    .answer = suujiretu::sumAnswer,
 };
 
-std::vector<ui::ControlSpec> controlTable() {
-  using namespace ui;
-  return {
-      label("Label1", "記憶・数字列２", {3480, 240, 3015, 615}).bold(21.75).colour(colours::Red),
-      label("lblGenzaiJikoku", "", {7080, 480, 1695, 495}),
-      label("lblKaishiJikoku", "", {7080, 1200, 1575, 495}),
-      button("cmdToMain", "メインへ戻る", {9480, 360, 1695, 735}),
-  };
-}
-
-}  // namespace
-
 Frm2KiokuSuujiretu2::Frm2KiokuSuujiretu2(ui::Services& services)
-    : DrillWindow(services, kFrame, controlTable()) {}
+    : SuujiretuWindow(services, kVariant) {}
 
 }  // namespace zunobi::drills

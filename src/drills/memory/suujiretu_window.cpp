@@ -1,0 +1,174 @@
+#include "drills/memory/suujiretu_window.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+#include "ui/controls.h"
+#include "ui/text.h"
+
+namespace zunobi::drills {
+namespace {
+
+constexpr std::uint32_t kGreen = 0x008000;
+constexpr std::int64_t kParkHours = 24;
+
+app::DrillFrame frameOf(const SuujiretuVariant& v) {
+  return {
+      .formName = v.formName,
+      .caption = "記憶・数字列",
+      .clientWidth = v.clientWidth,
+      .clientHeight = v.clientHeight,
+      .clockLabel = "lblGenzaiJikoku",
+      .startLabel = "lblKaishiJikoku",
+      .backButton = "cmdToMain",
+      .backIndex = -1,
+  };
+}
+
+std::vector<ui::ControlSpec> controlTable(const SuujiretuVariant& v) {
+  using namespace ui;
+  if (v.digitCount < 4 || v.digitCount > kMaxSuuji || !v.question || !v.answer)
+    throw std::logic_error(std::string(v.formName) + ": incomplete digit-sequence variant");
+  std::vector<ControlSpec> rows{
+      label("Label1", v.title, {3480, 240, 3015, 615}).bold(21.75).colour(colours::Red),
+      label("lblSetumei", "", {2760, 960, 3975, 735}),
+      frame("Frame1", "記憶時間", {600, 360, 1215, 1335}),
+      option("Option1", 0, "１０秒", {120, 240, 975, 255}).in("Frame1"),
+      option("Option1", 1, "１５秒", {120, 600, 975, 255}).in("Frame1"),
+      option("Option1", 2, "２０秒", {120, 960, 975, 255}).in("Frame1"),
+      button("cmdKaishi", "開始", {720, 1920, 1335, 975}),
+      frame("fraMondai", "", {2880, 2520, v.mondaiWidth, 1455}).hidden(),
+  };
+  for (int k = 0; k < v.digitCount; ++k) {
+    rows.push_back(label("lblSuuji", k, "", {120 + 1200 * k, 360, 900, 900})
+                       .in("fraMondai")
+                       .bold(27.75)
+                       .centred());
+  }
+  rows.push_back(button("cmdShitumon", "質問", {720, 3840, 1335, 855}).hidden());
+  rows.push_back(label("lblTimeOver", "", {v.timeOverLeft, 4080, v.timeOverWidth, 495})
+                     .colour(colours::DarkRed));
+  rows.push_back(
+      label("lblShitumon", "", {1200, 4800, 6255, v.shitumonHeight}).size(14.25).colour(kGreen));
+  rows.push_back(textBox("txtAnswer", {7800, 4680, 1335, 735}).size(14.25).hidden());
+  rows.push_back(label("lblKotae", "", {7920, 5760, v.kotaeWidth, 855})
+                     .face(faces::Gothic)
+                     .size(v.resultPoints));
+  rows.push_back(label("lblKeikaJikan", "", {10080, 5760, 1215, 735}).size(v.resultPoints));
+  rows.push_back(label("lblGenzaiJikoku", "", {7080, 480, 1695, 495}));
+  rows.push_back(label("lblKaishiJikoku", "", {7080, 1200, 1575, 495}));
+  rows.push_back(button("cmdToMain", "メインへ戻る", {9480, 360, 1695, 735}));
+  return rows;
+}
+
+}  // namespace
+
+SuujiretuWindow::SuujiretuWindow(ui::Services& services, const SuujiretuVariant& variant)
+    : DrillWindow(services, frameOf(variant), controlTable(variant)), variant_(variant) {
+  onClick("cmdKaishi", [this] { startTurn(); });
+  onClick("cmdShitumon", [this] { askQuestion(); });
+  onKeyPress("txtAnswer", [this](int key) {
+    if (key == ui::kEnterKey) judge();
+  });
+}
+
+void SuujiretuWindow::onDrillLoad() {
+  std::string setumei(kSetumeiFirstLine);
+  setumei += ui::kCrLf;
+  setumei += variant_.answerInstruction;
+  control("lblSetumei").setCaption(setumei);
+  shimekiri_ = clock().now().plusHours(kParkHours);
+  // No turn waits for its question yet: a parked deadline that runs out in
+  // a window left idle for a day must not offer a question never shown.
+  shitumonzumi_ = true;
+  control("lblKaishiJikoku").setCaption("");
+  control("fraMondai").hide();
+  control("lblTimeOver").setCaption("");
+  control("cmdShitumon").hide();
+  control("lblShitumon").setCaption("");
+  control("txtAnswer").hide();
+  control("lblKotae").setCaption("");
+  control("lblKeikaJikan").setCaption("");
+}
+
+int SuujiretuWindow::memorisationSeconds() const {
+  if (control("Option1", 0).selected()) return 10;
+  if (control("Option1", 1).selected()) return 15;
+  return 20;
+}
+
+void SuujiretuWindow::startTurn() {
+  control("cmdKaishi").hide();
+  control("txtAnswer").setText("");
+  control("txtAnswer").hide();
+  control("lblKotae").setCaption("");
+  control("lblKeikaJikan").setCaption("");
+  control("lblKaishiJikoku").setCaption("");
+  control("fraMondai").show();
+  control("lblTimeOver").setCaption("");
+  shitumonzumi_ = false;
+  control("cmdShitumon").show();
+  kiokuByou_ = memorisationSeconds();
+  // One clock reading for the deadline, the start label and the start
+  // seconds, so they never straddle a second.
+  const ui::DateTime now = clock().now();
+  shimekiri_ = now.plusSeconds(kiokuByou_);
+  control("lblKaishiJikoku").setCaption(startText(now));
+  kaishiByou_ = now.secondsSinceMidnight();
+  control("fraMondai").setCaption(variant_.header);
+  for (int k = 0; k < variant_.digitCount; ++k) {
+    const auto digit = ui::intPart(random().draw() * 10);
+    entries_[k].suuji = static_cast<int>(std::clamp<std::int64_t>(digit, 0, 9));
+    control("lblSuuji", k).setCaption(ui::decimal(entries_[k].suuji));
+  }
+  control("txtAnswer").hide();
+}
+
+void SuujiretuWindow::askQuestion() {
+  control("cmdShitumon").hide();
+  control("fraMondai").hide();
+  control("lblTimeOver").setCaption("");
+  shitumonzumi_ = true;
+  control("lblShitumon").setCaption("");
+  control("txtAnswer").show();
+  control("lblKotae").setCaption("");
+  control("lblKeikaJikan").setCaption("");
+  const std::span<suujiretu::SortEntry> row(entries_.data(), variant_.digitCount);
+  for (int k = 0; k < variant_.digitCount; ++k) {
+    row[k].junban = k + 1;
+    const auto key = ui::intPart(random().draw() * 1000 + 1);
+    row[k].ransuu = static_cast<int>(std::clamp<std::int64_t>(key, 1, 1000));
+  }
+  suujiretu::exchangeSort(row);
+  control("lblShitumon").setCaption(variant_.question(row));
+  seikai_ = variant_.answer(row);
+  control("txtAnswer").setFocus();
+}
+
+void SuujiretuWindow::judge() {
+  const std::string typed = control("txtAnswer").text();
+  control("lblKotae").setCaption(suujiretu::judgementText(seikai_, typed));
+  const ui::DateTime now = clock().now();
+  const std::int32_t keikaByou = suujiretu::elapsedSeconds(kaishiByou_, now.secondsSinceMidnight());
+  control("lblKeikaJikan").setCaption(suujiretu::elapsedText(keikaByou));
+  control("cmdKaishi").show();
+  shimekiri_ = now.plusHours(kParkHours);
+  control("lblShitumon").setCaption("");
+  control("lblKaishiJikoku").setCaption("");
+  control("lblTimeOver").setCaption("");
+  control("cmdKaishi").setFocus();
+}
+
+void SuujiretuWindow::onDrillTick() {
+  const ui::DateTime now = clock().now();
+  if (!(now > shimekiri_)) return;
+  control("fraMondai").hide();
+  if (!shitumonzumi_) {
+    control("lblTimeOver").setCaption(kTimeOverText);
+    control("cmdShitumon").show();
+  }
+  shimekiri_ = now.plusHours(kParkHours);
+}
+
+}  // namespace zunobi::drills

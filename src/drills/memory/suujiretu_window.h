@@ -1,0 +1,70 @@
+// The shared skeleton of the two digit-sequence drills: digits shown for a
+// chosen time under their position numbers, then hidden and asked for in a
+// random order of positions. A variant table supplies what differs.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/drill_window.h"
+#include "drills/memory/suujiretu_rules.h"
+#include "ui/form.h"
+
+namespace zunobi::drills {
+
+inline constexpr int kMaxSuuji = 6;
+
+struct SuujiretuVariant {
+  std::string_view formName;
+  std::string_view title;
+  // Second line of the instructions: what to type.
+  std::string_view answerInstruction;
+  // Caption of fraMondai: the position numbers over the digit columns.
+  std::string_view header;
+  int digitCount = 4;  // 4 .. kMaxSuuji
+  std::int32_t clientWidth = 0;
+  std::int32_t clientHeight = 0;
+  std::int32_t mondaiWidth = 0;
+  std::int32_t shitumonHeight = 0;
+  std::int32_t timeOverLeft = 0;
+  std::int32_t timeOverWidth = 0;
+  std::int32_t kotaeWidth = 0;
+  double resultPoints = 12;  // lblKotae and lblKeikaJikan
+  // The question text and the expected answer, from the sorted positions.
+  std::string (*question)(std::span<const suujiretu::SortEntry> asked) = nullptr;
+  std::string (*answer)(std::span<const suujiretu::SortEntry> asked) = nullptr;
+};
+
+inline constexpr std::string_view kSetumeiFirstLine =
+    "①数字を選んだ記憶時間内で覚えてください（覚えたら「質問」ボタンをクリックする）";
+inline constexpr std::string_view kTimeOverText =
+    "！タイムオーバー　「質問」ボタンをクリックして続けてください";
+
+class SuujiretuWindow : public app::DrillWindow {
+ public:
+  const SuujiretuVariant& variant() const { return variant_; }
+
+ protected:
+  SuujiretuWindow(ui::Services& services, const SuujiretuVariant& variant);
+
+ private:
+  void onDrillLoad() override;
+  void onDrillTick() override;
+  void startTurn();
+  void askQuestion();
+  void judge();
+  int memorisationSeconds() const;
+
+  const SuujiretuVariant& variant_;
+  int kiokuByou_ = 20;
+  ui::DateTime shimekiri_{};
+  bool shitumonzumi_ = false;
+  std::int32_t kaishiByou_ = 0;
+  std::array<suujiretu::SortEntry, kMaxSuuji> entries_{};
+  std::string seikai_;
+};
+
+}  // namespace zunobi::drills

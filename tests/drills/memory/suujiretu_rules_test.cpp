@@ -1,0 +1,98 @@
+#include "drills/memory/suujiretu_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zunobi::drills::suujiretu {
+namespace {
+
+std::string spaces(int n) {
+  std::string s;
+  while (n-- > 0) s += "　";
+  return s;
+}
+
+// Positions 1..n with the given keys and digits, sorted.
+std::vector<SortEntry> sorted(const std::vector<int>& keys, const std::vector<int>& digits) {
+  std::vector<SortEntry> out;
+  for (std::size_t k = 0; k < keys.size(); ++k)
+    out.push_back({static_cast<int>(k) + 1, keys[k], digits[k]});
+  exchangeSort(out);
+  return out;
+}
+
+TEST(SuujiretuExchangeSort, OrdersPositionsByKeyAndCarriesDigits) {
+  struct Case {
+    const char* what;
+    std::vector<int> keys;
+    std::vector<int> junban;
+  };
+  const std::vector<Case> cases{
+      {"asks 3, 1, 4, 2", {200, 400, 100, 300}, {3, 1, 4, 2}},
+      {"descending", {1000, 999, 2, 1}, {4, 3, 2, 1}},
+      {"equal keys before a smaller one keep their order", {500, 500, 100, 700}, {3, 1, 2, 4}},
+      {"three equal keys", {7, 7, 7, 3}, {4, 1, 2, 3}},
+      {"all keys equal", {42, 42, 42, 42}, {1, 2, 3, 4}},
+      {"six positions", {600, 150, 550, 650, 250, 350}, {2, 5, 6, 3, 1, 4}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::vector<int> digits{3, 0, 8, 5, 1, 9};
+    const auto entries = sorted(c.keys, digits);
+    std::vector<int> junban;
+    for (const auto& e : entries) {
+      junban.push_back(e.junban);
+      EXPECT_EQ(e.suuji, digits[e.junban - 1]) << "position " << e.junban;
+    }
+    EXPECT_EQ(junban, c.junban);
+  }
+}
+
+TEST(SuujiretuRules, RecallAsksTheDigitsInTheSortedOrder) {
+  const auto entries = sorted({200, 400, 100, 300}, {7, 2, 9, 4});
+  EXPECT_EQ(recallQuestion(entries),
+            "数字列番号\r\n" + spaces(7) + "3、1、4、2" + "　の順に数字を答えなさい");
+  EXPECT_EQ(recallAnswer(entries), "9742");
+  EXPECT_EQ(recallAnswer(sorted({4, 3, 2, 1}, {0, 5, 0, 0})), "0050");
+}
+
+TEST(SuujiretuRules, SumAddsThePairsAsTwoDigitNumbers) {
+  struct Case {
+    const char* what;
+    std::vector<int> keys;
+    std::vector<int> digits;
+    std::string seikai;
+  };
+  const std::vector<Case> cases{
+      // Order 2, 5, 6, 1; positions 3 and 4 are not asked.
+      {"01 + 93", {450, 150, 550, 650, 250, 350}, {3, 0, 8, 5, 1, 9}, "94"},
+      {"smallest", {1, 2, 3, 4, 5, 6}, {0, 0, 0, 0, 7, 7}, "0"},
+      {"largest", {1, 2, 3, 4, 5, 6}, {9, 9, 9, 9, 0, 0}, "198"},
+      {"three digits", {1, 2, 3, 4, 5, 6}, {5, 0, 5, 5, 9, 9}, "105"},
+      {"last four asked, reversed", {6, 5, 4, 3, 2, 1}, {9, 9, 1, 2, 3, 4}, "64"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(sumAnswer(sorted(c.keys, c.digits)), c.seikai);
+  }
+  EXPECT_EQ(sumQuestion(sorted(cases[0].keys, cases[0].digits)),
+            "数字列番号\r\n" + spaces(7) + "2、5番目の２桁の数値と、\r\n" + spaces(7) +
+                "6、1番目の２桁の数値の\r\n" + spaces(19) + "合計を答えなさい");
+}
+
+TEST(SuujiretuRules, ElapsedSecondsCrossMidnightAndPassSixteenBits) {
+  struct Case {
+    std::int32_t kaishi, shuuryou, keika;
+  };
+  const std::vector<Case> cases{
+      {32703, 32731, 28}, {3600, 39600, 36000}, {86390, 5, 15}, {86399, 0, 1}, {0, 86399, 86399}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(elapsedSeconds(c.kaishi, c.shuuryou), c.keika) << c.kaishi << " to " << c.shuuryou;
+  }
+  EXPECT_EQ(elapsedText(36000), "経過時間　36000秒");
+}
+
+}  // namespace
+}  // namespace zunobi::drills::suujiretu
