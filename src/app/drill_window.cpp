@@ -15,7 +15,10 @@ DrillWindow::DrillWindow(ui::Services& services, const DrillFrame& frame,
     : ui::Form(services, std::string(frame.formName), std::move(controls)), frame_(frame) {
   setCaption(frame.caption);
   setClientSize(frame.clientWidth, frame.clientHeight);
-  if (!frame.backButton.empty()) onClick(frame.backButton, [this](int) { backToMenu(); });
+  if (!frame.backButton.empty())
+    onClick(frame.backButton, [this](int index) {
+      if (index == frame_.backIndex) backToMenu();
+    });
   onTick([this] {
     refreshClock();
     onDrillTick();

@@ -115,6 +115,17 @@ bool Form::has(std::string_view name, int index) const {
   return byId_.count(ControlId{std::string(name), index}) != 0;
 }
 
+bool Form::showing(const Control& control) const {
+  const Control* c = &control;
+  for (int depth = 0; c && depth < 16; ++depth) {
+    if (!c->visible()) return false;
+    if (c->parent().name.empty()) return true;
+    auto it = byId_.find(c->parent());
+    c = it == byId_.end() ? nullptr : it->second;
+  }
+  return true;
+}
+
 void Form::focus(Control* control) {
   if (focused_ == control) return;
   focused_ = control;
@@ -143,7 +154,7 @@ void Form::load() { onLoad(); }
 // own window through navigation.
 void Form::click(std::string_view name, int index) {
   Control& c = control(name, index);
-  if (!c.visible()) return;  // a hidden control cannot be clicked
+  if (!showing(c)) return;  // a hidden control cannot be clicked
   auto keep = weak_from_this().lock();
   if (c.kind() == ControlKind::OptionButton) c.setSelected(true);
   auto it = clickHandlers_.find(name);
@@ -157,7 +168,7 @@ void Form::type(std::string_view name, std::string_view text) {
 
 void Form::keyPress(std::string_view name, int key) {
   Control& c = control(name);
-  if (!c.visible()) return;
+  if (!showing(c)) return;
   auto keep = weak_from_this().lock();
   auto it = keyHandlers_.find(name);
   if (it != keyHandlers_.end()) it->second(key);

@@ -181,6 +181,8 @@ class Form : public std::enable_shared_from_this<Form> {
   // Buttons and text boxes in keyboard order.
   const std::vector<ControlId>& tabOrder() const { return tabOrder_; }
   const Control* focused() const { return focused_; }
+  // Visible itself and inside visible frames: what a user can see and use.
+  bool showing(const Control& control) const;
 
   Timer& timer() { return timer_; }
   const Timer& timer() const { return timer_; }

@@ -86,8 +86,9 @@ TEST(NavigationTest, ClockShowsTheTimeFromLoadAndEverySecond) {
     app.clock.setTime(10, 0, 0);
     drill.tick();
     EXPECT_EQ(drill.control(label).caption(), "現在の時刻　10:00:00");
-    if (!drill.frame().startLabel.empty())
+    if (!drill.frame().startLabel.empty()) {
       EXPECT_EQ(drill.control(drill.frame().startLabel).caption(), "");
+    }
   }
 }
 

@@ -72,6 +72,14 @@ TEST(FormTest, HiddenControlsTakeNoInput) {
   f->control("cmdGo").show();
   f->click("cmdGo");
   EXPECT_EQ(f->goClicks, 1);
+  // Inside a hidden frame an option cannot be picked either.
+  f->control("fraA").hide();
+  f->click("optA", 1);
+  EXPECT_FALSE(f->control("optA", 1).selected());
+  EXPECT_FALSE(f->showing(f->control("optA", 1)));
+  f->control("fraA").show();
+  f->click("optA", 1);
+  EXPECT_TRUE(f->control("optA", 1).selected());
 }
 
 TEST(FormTest, ControlArraysDeliverTheirIndex) {
