@@ -43,9 +43,8 @@ void ShuffleSort(ShuffleArrays& a, const std::int16_t& n) {
 
 std::int16_t ShuffleKeyFor(double r, std::int32_t range) {
   if (range < 1 || range > 32767) throw std::out_of_range("shuffle key range outside 1..32767");
-  // r is a single-precision draw; a double rounded up to 1 must still give
-  // a key within range.
-  double key = std::floor(static_cast<float>(r) * static_cast<double>(range) + 1.0);
+  // Whatever the source gives, a key stays within 1..range.
+  double key = std::floor(r * static_cast<double>(range) + 1.0);
   if (!(key >= 1.0)) key = 1.0;
   if (key > range) key = range;
   return static_cast<std::int16_t>(key);
