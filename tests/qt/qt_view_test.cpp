@@ -15,6 +15,7 @@
 #include "ui/qt/font_map.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_host.h"
+#include "ui/qt/widgets.h"
 #include "ui/testing.h"
 #include "ui/window_manager.h"
 
@@ -82,11 +83,13 @@ TEST(QtViewTest, ClickOnTheRealButtonReachesTheHandler) {
 TEST(QtViewTest, CaptionChangesReachTheRealLabel) {
   QtApp app;
   app.manager.show("frmSample");
-  auto* label = app.widget<QLabel>("frmSample", "lblOut");
+  auto* label = app.widget<LabelWidget>("frmSample", "lblOut");
   ASSERT_NE(label, nullptr);
-  EXPECT_EQ(label->text(), QStringLiteral("一行目\n二行目"));  // CR LF is a line break
+  EXPECT_EQ(label->caption(), QStringLiteral("一行目\n二行目"));  // CR LF is a line break
+  EXPECT_EQ(label->layout().lineCount(), 2);
+  EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0x80, 0, 0));
   app.widget<QPushButton>("frmSample", "cmdGo")->click();
-  EXPECT_EQ(label->text(), QStringLiteral("押された"));
+  EXPECT_EQ(label->caption(), QStringLiteral("押された"));
   app.manager.find("frmSample")->control("lblOut").hide();
   EXPECT_FALSE(label->isVisible());
 }
@@ -174,6 +177,33 @@ TEST(QtViewTest, EveryCaptionRendersWithItsFontsGlyphs) {
         if (ch == '\n' || ch == ' ') continue;
         EXPECT_TRUE(raw.supportsCharacter(ch)) << name << ": U+" << std::hex << ch << " missing in "
                                                << font.face << " (" << text << ")";
+      }
+    }
+  }
+}
+
+// What each window shows at load fits its boxes: no caption runs past the
+// bottom of its label or button, and frame captions fit their frame.
+TEST(QtViewTest, NoCaptionIsClippedAtLoad) {
+  QtApp app;
+  app.registry = app::formRegistry();
+  for (const std::string& name : app::formRegistry().names()) {
+    app.manager.show(name);
+    FormWindow* window = app.window(name);
+    ASSERT_NE(window, nullptr) << name;
+    for (const auto& c : window->form()->controls()) {
+      QWidget* w = window->widgetFor(c->id());
+      const std::string where = name + "." + c->id().text() + " \"" + c->caption() + "\"";
+      if (auto* l = dynamic_cast<LabelWidget*>(w)) {
+        EXPECT_LE(l->layout().height(), l->contentsRect().height()) << where;
+      } else if (auto* b = dynamic_cast<CaptionButton*>(w)) {
+        EXPECT_LE(b->layout().height(), b->height() - 4) << where;
+        // A short caption is never broken in two.
+        if (c->caption().size() <= 8 * 3) {
+          EXPECT_EQ(b->layout().lineCount(), 1) << where;
+        }
+      } else if (auto* f = dynamic_cast<FrameWidget*>(w)) {
+        EXPECT_LE(f->captionWidth(), f->width() - 8) << where;
       }
     }
   }

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,41 +16,10 @@
 #include <QShortcut>
 
 #include "ui/qt/font_map.h"
+#include "ui/qt/widgets.h"
 
 namespace zunobi::ui::qt {
 namespace {
-
-// A push button whose caption wraps within its width, as long captions on
-// narrow buttons must.
-class WrapButton final : public QPushButton {
- public:
-  explicit WrapButton(QWidget* parent) : QPushButton(parent), label_(new QLabel(this)) {
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(4, 2, 4, 2);
-    layout->addWidget(label_);
-    label_->setWordWrap(true);
-    label_->setAlignment(Qt::AlignCenter);
-    label_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label_->setTextFormat(Qt::PlainText);
-  }
-  void setCaption(const QString& text) {
-    label_->setText(text);
-    setAccessibleName(text);
-  }
-  QString caption() const { return label_->text(); }
-  void setCaptionColour(const QColor& colour) {
-    QPalette p = label_->palette();
-    p.setColor(QPalette::WindowText, colour);
-    label_->setPalette(p);
-  }
-  void setCaptionFont(const QFont& font) {
-    setFont(font);
-    label_->setFont(font);
-  }
-
- private:
-  QLabel* label_;
-};
 
 Qt::Alignment alignmentOf(Align a) {
   switch (a) {
@@ -134,18 +102,13 @@ QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
   const ControlId id = control.id();
   switch (control.kind()) {
     case ControlKind::Label: {
-      auto* l = new QLabel(parent);
-      l->setWordWrap(true);
-      l->setTextFormat(Qt::PlainText);
+      auto* l = new LabelWidget(parent);
       l->setAlignment(alignmentOf(control.align()));
-      if (control.border()) {
-        l->setFrameShape(QFrame::Box);
-        l->setAlignment(Qt::AlignCenter);
-      }
+      l->setBordered(control.border());
       return l;
     }
     case ControlKind::Button: {
-      auto* b = new WrapButton(parent);
+      auto* b = new CaptionButton(parent);
       b->setFocusPolicy(Qt::StrongFocus);
       QObject::connect(b, &QPushButton::clicked, this, [this, id] {
         if (form_) form_->click(id.name, id.index);
@@ -182,7 +145,7 @@ QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
       return r;
     }
     case ControlKind::Frame:
-      return new QGroupBox(parent);
+      return new FrameWidget(parent);
     case ControlKind::Picture: {
       auto* p = new QLabel(parent);
       p->setScaledContents(true);
@@ -265,19 +228,23 @@ void FormWindow::controlChanged(const Control& control, Property property) {
   switch (property) {
     case Property::Caption: {
       const QString text = qtText(control.caption());
-      if (auto* b = dynamic_cast<WrapButton*>(w)) {
+      if (auto* b = dynamic_cast<CaptionButton*>(w)) {
         b->setCaption(text);
       } else if (auto* e = dynamic_cast<QLineEdit*>(w)) {
         if (!syncing_ && e->text() != text) e->setText(text);
-      } else if (auto* g = dynamic_cast<QGroupBox*>(w)) {
-        g->setTitle(text);
+      } else if (auto* g = dynamic_cast<FrameWidget*>(w)) {
+        g->setCaption(text);
       } else if (auto* r = dynamic_cast<QRadioButton*>(w)) {
         r->setText(text);
-      } else if (auto* l = dynamic_cast<QLabel*>(w)) {
-        if (control.kind() == ControlKind::Picture)
-          l->setPixmap(QPixmap(text));
-        else
-          l->setText(text);
+        // Without a caption an option button is a pip: a filled round mark.
+        r->setStyleSheet(text.isEmpty()
+                             ? QStringLiteral("QRadioButton::indicator { width: 13px; height: "
+                                              "13px; border-radius: 6px; background: #202020; }")
+                             : QString());
+      } else if (auto* l = dynamic_cast<LabelWidget*>(w)) {
+        l->setCaption(text);
+      } else if (auto* p = dynamic_cast<QLabel*>(w)) {
+        p->setPixmap(QPixmap(text));
       }
       break;
     }
@@ -289,8 +256,8 @@ void FormWindow::controlChanged(const Control& control, Property property) {
       break;
     case Property::Font: {
       const QFont f = qtFont(control.font());
-      if (auto* b = dynamic_cast<WrapButton*>(w)) {
-        b->setCaptionFont(f);
+      if (auto* b = dynamic_cast<CaptionButton*>(w)) {
+        b->setFont(f);
         b->setCaptionColour(qtColour(control.font().colour));
       } else {
         w->setFont(f);
@@ -345,7 +312,12 @@ void FormWindow::applyClientSize() {
 }
 
 void FormWindow::showCentred() {
-  adjustSize();
+  if (form_ && form_->resizable()) {
+    const int bar = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    resize(toPixels(form_->clientWidth()), toPixels(form_->clientHeight()) + bar);
+  } else {
+    adjustSize();
+  }
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect area = screen->availableGeometry();
     QRect frame = frameGeometry();

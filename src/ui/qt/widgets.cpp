@@ -1,0 +1,180 @@
+#include "ui/qt/widgets.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <cmath>
+
+namespace zunobi::ui::qt {
+namespace {
+
+constexpr int kButtonMargin = 3;
+constexpr double kSmallestShrink = 0.8;
+
+}  // namespace
+
+LabelWidget::LabelWidget(QWidget* parent) : QFrame(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LabelWidget::setCaption(const QString& text) {
+  if (text == text_) return;
+  text_ = text;
+  setAccessibleName(text);
+  dirty_ = true;
+  update();
+}
+
+void LabelWidget::setBordered(bool bordered) {
+  setFrameShape(bordered ? QFrame::Box : QFrame::NoFrame);
+  if (bordered) align_ = Qt::AlignCenter;
+}
+
+QRect LabelWidget::textBox() const { return contentsRect(); }
+
+const WrappedText& LabelWidget::layout() {
+  if (dirty_) {
+    layout_.set(text_, font(), textBox().width());
+    dirty_ = false;
+  }
+  return layout_;
+}
+
+void LabelWidget::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  QPainter painter(this);
+  painter.setFont(font());
+  painter.setPen(palette().color(QPalette::WindowText));
+  layout().draw(painter, textBox(), align_);
+}
+
+void LabelWidget::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) dirty_ = true;
+  QFrame::changeEvent(event);
+}
+
+void LabelWidget::resizeEvent(QResizeEvent* event) {
+  dirty_ = true;
+  QFrame::resizeEvent(event);
+}
+
+CaptionButton::CaptionButton(QWidget* parent) : QPushButton(parent) {}
+
+void CaptionButton::setCaption(const QString& text) {
+  if (text == text_) return;
+  text_ = text;
+  setAccessibleName(text);
+  dirty_ = true;
+  update();
+}
+
+QRect CaptionButton::textBox() const {
+  return rect().adjusted(kButtonMargin, kButtonMargin, -kButtonMargin, -kButtonMargin);
+}
+
+void CaptionButton::relayout() {
+  drawn_ = font();
+  const int width = textBox().width();
+  if (!text_.contains(QLatin1Char('\n')) && drawn_.pixelSize() > 0) {
+    const qreal natural = singleLineWidth(text_, drawn_);
+    if (natural > width && natural * kSmallestShrink <= width) {
+      drawn_.setPixelSize(static_cast<int>(std::floor(drawn_.pixelSize() * width / natural)));
+      while (drawn_.pixelSize() > 1 && singleLineWidth(text_, drawn_) > width)
+        drawn_.setPixelSize(drawn_.pixelSize() - 1);
+    }
+  }
+  layout_.set(text_, drawn_, width);
+  dirty_ = false;
+}
+
+const WrappedText& CaptionButton::layout() {
+  if (dirty_) relayout();
+  return layout_;
+}
+
+QFont CaptionButton::captionFont() {
+  if (dirty_) relayout();
+  return drawn_;
+}
+
+void CaptionButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.text.clear();
+  style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+  if (dirty_) relayout();
+  painter.setFont(drawn_);
+  painter.setPen(colour_.isValid() ? colour_ : palette().color(QPalette::ButtonText));
+  layout_.draw(painter, textBox(), Qt::AlignCenter);
+}
+
+void CaptionButton::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) dirty_ = true;
+  QPushButton::changeEvent(event);
+}
+
+void CaptionButton::resizeEvent(QResizeEvent* event) {
+  dirty_ = true;
+  QPushButton::resizeEvent(event);
+}
+
+FrameWidget::FrameWidget(QWidget* parent) : QGroupBox(parent) { restyle(); }
+
+void FrameWidget::setCaption(const QString& text) {
+  setTitle(text);
+  restyle();
+}
+
+QFont FrameWidget::captionFont() const { return font(); }
+
+int FrameWidget::captionWidth() const {
+  return static_cast<int>(std::ceil(singleLineWidth(title(), font())));
+}
+
+void FrameWidget::restyle() {
+  if (restyling_) return;
+  restyling_ = true;
+  if (title().isEmpty()) {
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { background: white; border: 1px solid #808080; border-radius: 6px; }"));
+  } else {
+    // The caption on the border line, as a frame's caption is drawn.
+    QFont f = base_.pixelSize() > 0 ? base_ : font();
+    if (base_.pixelSize() <= 0) base_ = f;
+    const int room = width() - 16;
+    qreal natural = singleLineWidth(title(), f);
+    if (room > 0 && natural > room && f.pixelSize() > 0) {
+      f.setPixelSize(std::max(8, static_cast<int>(std::floor(f.pixelSize() * room / natural))));
+      while (f.pixelSize() > 8 && singleLineWidth(title(), f) > room)
+        f.setPixelSize(f.pixelSize() - 1);
+    }
+    setFont(f);
+    const int half = QFontMetrics(f).height() / 2;
+    setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid #a0a0a0; border-radius: 2px; "
+                                 "margin-top: %1px; }"
+                                 "QGroupBox::title { subcontrol-origin: margin; left: 6px; "
+                                 "padding: 0 2px; }")
+                      .arg(half));
+  }
+  restyling_ = false;
+}
+
+void FrameWidget::resizeEvent(QResizeEvent* event) {
+  QGroupBox::resizeEvent(event);
+  restyle();
+}
+
+void FrameWidget::changeEvent(QEvent* event) {
+  // A font set from the form is the caption's full size.
+  if (event->type() == QEvent::FontChange && !restyling_) {
+    base_ = font();
+    QGroupBox::changeEvent(event);
+    restyle();
+    return;
+  }
+  QGroupBox::changeEvent(event);
+}
+
+}  // namespace zunobi::ui::qt

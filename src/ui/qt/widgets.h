@@ -1,0 +1,84 @@
+// The widgets the view renders controls with, where Qt's own would break
+// the design's measurements.
+#pragma once
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QPushButton>
+
+#include "ui/qt/wrapped_text.h"
+
+namespace zunobi::ui::qt {
+
+// A label: wrapped caption, one-em lines, top-aligned as the design lays it.
+class LabelWidget final : public QFrame {
+ public:
+  explicit LabelWidget(QWidget* parent);
+  void setCaption(const QString& text);
+  QString caption() const { return text_; }
+  void setAlignment(Qt::Alignment align) { align_ = align; }
+  void setBordered(bool bordered);
+  const WrappedText& layout();  // the lines as drawn
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QRect textBox() const;
+  QString text_;
+  Qt::Alignment align_ = Qt::AlignLeft | Qt::AlignTop;
+  WrappedText layout_;
+  bool dirty_ = true;
+};
+
+// A push button whose caption stays on one line where a slightly smaller
+// font allows it, and wraps within the button otherwise.
+class CaptionButton final : public QPushButton {
+ public:
+  explicit CaptionButton(QWidget* parent);
+  void setCaption(const QString& text);
+  QString caption() const { return text_; }
+  void setCaptionColour(const QColor& colour) { colour_ = colour; }
+  const WrappedText& layout();
+  // The font the caption is drawn in (possibly shrunk to stay on one line).
+  QFont captionFont();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void relayout();
+  QRect textBox() const;
+  QString text_;
+  QColor colour_;
+  QFont drawn_;
+  WrappedText layout_;
+  bool dirty_ = true;
+};
+
+// A frame whose caption sits on its top border, shrunk to the frame's width
+// when it is longer; a frame without caption is a plain white panel (the
+// dice faces).
+class FrameWidget final : public QGroupBox {
+ public:
+  explicit FrameWidget(QWidget* parent);
+  void setCaption(const QString& text);
+  // The font the caption is drawn in.
+  QFont captionFont() const;
+  int captionWidth() const;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void restyle();
+  QFont base_;
+  bool restyling_ = false;
+};
+
+}  // namespace zunobi::ui::qt

@@ -1,0 +1,68 @@
+#include "ui/qt/wrapped_text.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+namespace zunobi::ui::qt {
+
+void WrappedText::set(const QString& text, const QFont& font, int width) {
+  paragraphs_.clear();
+  lines_ = 0;
+  widest_ = 0;
+  lineHeight_ = font.pixelSize() > 0 ? font.pixelSize()
+                                     : static_cast<int>(std::ceil(QFontMetricsF(font).height()));
+  if (text.isEmpty()) return;
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+    auto layout = std::make_unique<QTextLayout>(paragraph, font);
+    layout->setTextOption(option);
+    layout->beginLayout();
+    for (;;) {
+      QTextLine line = layout->createLine();
+      if (!line.isValid()) break;
+      line.setLineWidth(std::max(1, width));
+      widest_ = std::max(widest_, line.naturalTextWidth());
+      ++lines_;
+    }
+    layout->endLayout();
+    paragraphs_.push_back(std::move(layout));
+  }
+}
+
+void WrappedText::draw(QPainter& painter, const QRect& box, Qt::Alignment align) const {
+  int y = box.top();
+  if (align & Qt::AlignVCenter) y += (box.height() - height()) / 2;
+  const QFontMetricsF metrics(painter.font());
+  // Centre the glyphs' own height within each em-high line.
+  const qreal baselineShift = (lineHeight_ - (metrics.ascent() + metrics.descent())) / 2;
+  for (const auto& layout : paragraphs_) {
+    for (int i = 0; i < layout->lineCount(); ++i) {
+      QTextLine line = layout->lineAt(i);
+      qreal x = box.left();
+      if (align & Qt::AlignHCenter) x += (box.width() - line.naturalTextWidth()) / 2;
+      if (align & Qt::AlignRight) x += box.width() - line.naturalTextWidth();
+      line.draw(&painter, QPointF(x - line.x(), y + baselineShift - line.y()));
+      y += lineHeight_;
+    }
+  }
+}
+
+qreal singleLineWidth(const QString& text, const QFont& font) {
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  if (!line.isValid()) {
+    layout.endLayout();
+    return 0;
+  }
+  line.setNumColumns(text.size());
+  const qreal w = line.naturalTextWidth();
+  layout.endLayout();
+  return w;
+}
+
+}  // namespace zunobi::ui::qt

@@ -1,0 +1,36 @@
+// A caption laid out the way the design measured it: wrapped at the box's
+// width, lines one em apart (the design faces' line height), CR LF a break.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QTextLayout>
+#include <memory>
+#include <vector>
+
+class QPainter;
+
+namespace zunobi::ui::qt {
+
+class WrappedText {
+ public:
+  void set(const QString& text, const QFont& font, int width);
+  int lineCount() const { return lines_; }
+  int lineHeight() const { return lineHeight_; }
+  int height() const { return lines_ * lineHeight_; }
+  // The widest line, in pixels.
+  qreal naturalWidth() const { return widest_; }
+  void draw(QPainter& painter, const QRect& box, Qt::Alignment align) const;
+
+ private:
+  std::vector<std::unique_ptr<QTextLayout>> paragraphs_;
+  int lines_ = 0;
+  int lineHeight_ = 0;
+  qreal widest_ = 0;
+};
+
+// The one-line width of a caption in a font.
+qreal singleLineWidth(const QString& text, const QFont& font);
+
+}  // namespace zunobi::ui::qt
