@@ -38,6 +38,9 @@ bool snap(const QString& file) {
 // Buttons that start a turn, in the order tried.
 const std::pair<const char*, int> kStarts[] = {
     {"cmdKaishi", -1}, {"cmdStart", -1}, {"cmdStartEnd", 0}, {"cmdMondai", -1}, {"cmdAns", -1}};
+// Buttons that move a started turn on to its next step.
+const std::pair<const char*, int> kNexts[] = {
+    {"cmdJyanken", -1}, {"cmdShitumon", -1}, {"cmdQs", -1}, {"cmdKotae", -1}, {"cmdAns", -1}};
 
 }  // namespace
 
@@ -71,6 +74,15 @@ int main(int argc, char** argv) {
       form->click(button, index);
       settle(1200);  // a tick or so, so timers show their first step
       if (manager.find(name) && !snap(base + "-started.png")) ++failures;
+      for (const auto& [next, nextIndex] : kNexts) {
+        if (!manager.find(name) || !form->has(next, nextIndex) ||
+            !form->showing(form->control(next, nextIndex)))
+          continue;
+        form->click(next, nextIndex);
+        settle(300);
+        if (manager.find(name) && !snap(base + "-next.png")) ++failures;
+        break;
+      }
       break;
     }
     std::printf("%s\n", name.c_str());
