@@ -12,7 +12,7 @@ std::vector<ui::ControlSpec> controlTable() {
   return {
       // The design caption "Label1" is a developer's placeholder: empty until
       // the first conversion.
-      label("lblMsg1", "", {600, 120, 18135, 375}),
+      label("lblMsg1", "", {600, 120, Frm9Kankyo::kClientWidth - 1200, 375}),
       button("cmdToMain", "メインへ", {4200, 840, 1215, 615}),
       button("cmdQuizRan", "思い出し（SEQ　to　ＲＡＮ）", {360, 1920, 1815, 615}),
       button("cmdNazonazo", "なぞなぞ（ｓｅｑ　to　ｒａｎ）", {3480, 1920, 1815, 615}),

@@ -19,9 +19,12 @@ class Frm9Kankyo final : public ui::Form {
   // Works on the folders beside `programFolder` instead.
   Frm9Kankyo(ui::Services& services, std::string programFolder);
 
-  // lblMsg1 is one line wide enough for every message, and the window just
-  // wider than it.
-  static constexpr std::int32_t kClientWidth = 19335;
+  // The design's lblMsg1 (18135 twips) would make a window wider than many
+  // screens for a few buttons. The label keeps its place and height (two
+  // lines at 9 points, enough for the longest message) but spans the window
+  // with the design's 600-twip margins; the window ends 360 twips past the
+  // buttons.
+  static constexpr std::int32_t kClientWidth = 9600;
   static constexpr std::int32_t kClientHeight = 2895;
 
  private:
