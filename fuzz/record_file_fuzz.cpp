@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "check.h"
@@ -24,6 +25,11 @@ std::string tempPath() {
     if (fd >= 0) close(fd);
     return p;
   }();
+  static const bool removedAtExit = [] {
+    std::atexit([] { unlink(path.c_str()); });
+    return true;
+  }();
+  (void)removedAtExit;
   return path;
 }
 
