@@ -10,6 +10,7 @@
 int main(int argc, char** argv) {
   Q_INIT_RESOURCE(resources);  // the view's pictures live in a static library
   using namespace zunobi;
+  ui::qt::prepareFonts();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("zunobi"));
   QApplication::setApplicationDisplayName(QString());

@@ -46,6 +46,7 @@ const std::pair<const char*, int> kNexts[] = {
 
 int main(int argc, char** argv) {
   Q_INIT_RESOURCE(resources);
+  ui::qt::prepareFonts();
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setFont(ui::qt::qtFont(ui::Font{}));

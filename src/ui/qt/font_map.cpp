@@ -1,6 +1,10 @@
 #include "ui/qt/font_map.h"
 
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace zunobi::ui::qt {
 
@@ -11,13 +15,75 @@ QString familyFor(std::string_view face) {
   return QStringLiteral("IPAPGothic");
 }
 
+void prepareFonts() {
+  static const char kFolders[] =
+      "<fontconfig>"
+      "<dir>/usr/share/fonts</dir>"
+      "<dir>/usr/local/share/fonts</dir>"
+      "<dir prefix=\"xdg\">fonts</dir>"
+      "<cachedir>/var/cache/fontconfig</cachedir>"
+      "<cachedir prefix=\"xdg\">fontconfig</cachedir>"
+      "</fontconfig>";
+  // First the font folders' caches, to find the folders of the design
+  // faces; then a configuration that holds just those folders.
+  FcConfig* folders = FcConfigCreate();
+  if (!folders) return;
+  std::vector<QByteArray> fontFolders;
+  bool usable = FcConfigParseAndLoadFromMemory(folders, reinterpret_cast<const FcChar8*>(kFolders),
+                                               FcFalse) &&
+                FcConfigBuildFonts(folders);
+  for (std::string_view face : {faces::PGothic, faces::Gothic, faces::PMincho, faces::Pop}) {
+    if (!usable) break;
+    const QByteArray family = familyFor(face).toUtf8();
+    FcPattern* pattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString,
+                                        reinterpret_cast<const FcChar8*>(family.constData()),
+                                        static_cast<char*>(nullptr));
+    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, static_cast<char*>(nullptr));
+    FcFontSet* found = FcFontList(folders, pattern, objects);
+    usable = found && found->nfont > 0;
+    for (int i = 0; usable && i < found->nfont; ++i) {
+      FcChar8* file = nullptr;
+      if (FcPatternGetString(found->fonts[i], FC_FILE, 0, &file) != FcResultMatch) continue;
+      QByteArray folder(reinterpret_cast<const char*>(file));
+      folder.truncate(folder.lastIndexOf('/'));
+      if (std::find(fontFolders.begin(), fontFolders.end(), folder) == fontFolders.end())
+        fontFolders.push_back(folder);
+    }
+    if (found) FcFontSetDestroy(found);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+  }
+  FcConfigDestroy(folders);
+  if (!usable) return;
+
+  QByteArray xml("<fontconfig>");
+  for (const QByteArray& folder : fontFolders)
+    xml += "<dir>" + QString::fromUtf8(folder).toHtmlEscaped().toUtf8() + "</dir>";
+  xml +=
+      "<cachedir>/var/cache/fontconfig</cachedir>"
+      "<cachedir prefix=\"xdg\">fontconfig</cachedir></fontconfig>";
+  FcConfig* config = FcConfigCreate();
+  if (!config) return;
+  usable = FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(xml.constData()),
+                                          FcFalse) &&
+           FcConfigBuildFonts(config);
+  if (usable && FcConfigSetCurrent(config)) {
+    FcConfigDestroy(config);  // the library holds its own reference now
+    return;
+  }
+  FcConfigDestroy(config);
+}
+
 QFont qtFont(const Font& font) {
   QFont f(familyFor(font.face));
   // Points at the design's 96 dpi, so text keeps its size against the
   // twips-based geometry whatever the screen reports.
   f.setPixelSize(static_cast<int>(std::lround(font.size * 96.0 / 72.0)));
   f.setBold(font.bold);
-  f.setStyleStrategy(QFont::PreferAntialias);
+  // Every caption's glyphs are in its own face (a test checks it), so no
+  // fallback faces need looking up.
+  f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
+  f.setHintingPreference(QFont::PreferNoHinting);
   return f;
 }
 

@@ -19,6 +19,12 @@ inline int toPixels(std::int32_t twips) {
 }
 inline std::int32_t toTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
+// Before the application starts: let the font library know only the
+// installed font folders, not the whole desktop configuration, which costs
+// more to read than the menu takes to draw. Left as it is when the design's
+// faces cannot be found that way.
+void prepareFonts();
+
 // The installed family that stands in for a design face.
 QString familyFor(std::string_view face);
 QFont qtFont(const Font& font);

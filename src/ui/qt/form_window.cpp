@@ -2,13 +2,15 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -157,39 +159,57 @@ QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
   return nullptr;
 }
 
+// The menu bar is a strip of flat buttons, each opening its menu on a click:
+// Qt's own menu bar loads the style's icons and image plugins at start-up,
+// which costs more than drawing the whole menu window.
 void FormWindow::buildMenus() {
-  std::map<ControlId, QMenu*> menus;
-  bool any = false;
+  QWidget* strip = nullptr;
+  QHBoxLayout* row = nullptr;
+  const QFont font = qtFont(Font{.size = 10.5});
   for (const auto& c : form_->controls()) {
     if (c->kind() != ControlKind::Menu) continue;
-    any = true;
     const ControlId id = c->id();
-    if (c->parent().name.empty()) {
-      const bool hasItems = std::any_of(form_->controls().begin(), form_->controls().end(),
-                                        [&](const auto& o) { return o->parent() == id; });
-      QAction* action;
-      if (hasItems) {
-        QMenu* m = menuBar()->addMenu(qtText(c->caption()));
-        menus[id] = m;
-        action = m->menuAction();
-      } else {
-        action = menuBar()->addAction(qtText(c->caption()));
-        QObject::connect(action, &QAction::triggered, this, [this, id] {
-          if (form_) form_->click(id.name, id.index);
-        });
-      }
-      actions_[id] = action;
-      action->setVisible(c->visible());
-    } else {
-      QAction* action = menus.at(c->parent())->addAction(qtText(c->caption()));
-      QObject::connect(action, &QAction::triggered, this, [this, id] {
-        if (form_) form_->click(id.name, id.index);
-      });
-      actions_[id] = action;
-      action->setVisible(c->visible());
+    auto* action = new QAction(qtText(c->caption()), this);
+    action->setVisible(c->visible());
+    actions_[id] = action;
+    QObject::connect(action, &QAction::triggered, this, [this, id] {
+      if (form_) form_->click(id.name, id.index);
+    });
+    if (!c->parent().name.empty()) continue;  // an item: shown by its menu
+    if (!strip) {
+      strip = new QWidget(this);
+      row = new QHBoxLayout(strip);
+      row->setContentsMargins(2, 1, 2, 1);
+      row->setSpacing(0);
     }
+    auto* button = new QPushButton(qtText(c->caption()), strip);
+    button->setFlat(true);
+    button->setFont(font);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setVisible(c->visible());
+    row->addWidget(button);
+    QObject::connect(action, &QAction::changed, button, [button, action] {
+      button->setVisible(action->isVisible());
+      button->setText(action->text());
+    });
+    QObject::connect(button, &QPushButton::clicked, this, [this, id, button, action] {
+      std::vector<QAction*> items;
+      for (const auto& o : form_->controls())
+        if (o->kind() == ControlKind::Menu && o->parent() == id)
+          items.push_back(actions_.at(o->id()));
+      if (items.empty()) {
+        action->trigger();
+        return;
+      }
+      QMenu menu(this);
+      menu.setFont(button->font());
+      for (QAction* item : items) menu.addAction(item);
+      menu.exec(button->mapToGlobal(QPoint(0, button->height())));
+    });
   }
-  if (any) menuBar()->setFont(qtFont(Font{.size = 10.5}));
+  if (!strip) return;
+  row->addStretch(1);
+  setMenuWidget(strip);
 }
 
 QWidget* FormWindow::widgetFor(const ControlId& id) const {
@@ -244,7 +264,9 @@ void FormWindow::controlChanged(const Control& control, Property property) {
       } else if (auto* l = dynamic_cast<LabelWidget*>(w)) {
         l->setCaption(text);
       } else if (auto* p = dynamic_cast<QLabel*>(w)) {
-        p->setPixmap(QPixmap(text));
+        // The format from the name, so no other image plugin is probed.
+        QImageReader reader(text, QFileInfo(text).suffix().toLatin1());
+        p->setPixmap(QPixmap::fromImageReader(&reader));
       }
       break;
     }
