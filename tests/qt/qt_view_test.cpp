@@ -80,6 +80,16 @@ TEST(QtViewTest, ClickOnTheRealButtonReachesTheHandler) {
   EXPECT_TRUE(app.window("frm2Keisan")->isVisible());
 }
 
+TEST(QtViewTest, TheMenuPictureIsTheProjectsJpeg) {
+  QtApp app;
+  app.registry = app::formRegistry();
+  app.manager.show("frm1Main");
+  auto* picture = app.widget<PictureWidget>("frm1Main", "Image1");
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->image().size(), QSize(134, 76));
+  EXPECT_EQ(picture->size(), QSize(126, 52));  // stretched to its 1890 x 780 twips
+}
+
 TEST(QtViewTest, CaptionChangesReachTheRealLabel) {
   QtApp app;
   app.manager.show("frmSample");

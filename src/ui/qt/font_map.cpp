@@ -74,17 +74,26 @@ void prepareFonts() {
   FcConfigDestroy(config);
 }
 
-QFont qtFont(const Font& font) {
-  QFont f(familyFor(font.face));
-  // Points at the design's 96 dpi, so text keeps its size against the
-  // twips-based geometry whatever the screen reports.
-  f.setPixelSize(static_cast<int>(std::lround(font.size * 96.0 / 72.0)));
-  f.setBold(font.bold);
+namespace {
+
+QFont designFont(const QString& family, int pixelSize, bool bold) {
+  QFont f(family);
+  f.setPixelSize(pixelSize);
+  f.setBold(bold);
   // Every caption's glyphs are in its own face (a test checks it), so no
   // fallback faces need looking up.
   f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
   f.setHintingPreference(QFont::PreferNoHinting);
   return f;
+}
+
+}  // namespace
+
+QFont qtFont(const Font& font) {
+  // Points at the design's 96 dpi, so text keeps its size against the
+  // twips-based geometry whatever the screen reports.
+  return designFont(familyFor(font.face), static_cast<int>(std::lround(font.size * 96.0 / 72.0)),
+                    font.bold);
 }
 
 QColor qtColour(std::uint32_t rgb) {

@@ -148,11 +148,8 @@ QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
     }
     case ControlKind::Frame:
       return new FrameWidget(parent);
-    case ControlKind::Picture: {
-      auto* p = new QLabel(parent);
-      p->setScaledContents(true);
-      return p;
-    }
+    case ControlKind::Picture:
+      return new PictureWidget(parent);
     case ControlKind::Menu:
       break;
   }
@@ -263,10 +260,8 @@ void FormWindow::controlChanged(const Control& control, Property property) {
                              : QString());
       } else if (auto* l = dynamic_cast<LabelWidget*>(w)) {
         l->setCaption(text);
-      } else if (auto* p = dynamic_cast<QLabel*>(w)) {
-        // The format from the name, so no other image plugin is probed.
-        QImageReader reader(text, QFileInfo(text).suffix().toLatin1());
-        p->setPixmap(QPixmap::fromImageReader(&reader));
+      } else if (auto* p = dynamic_cast<PictureWidget*>(w)) {
+        p->setPicture(text);
       }
       break;
     }

@@ -1,7 +1,9 @@
 #include "ui/qt/widgets.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QFontMetricsF>
+#include <QImageReader>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <cmath>
@@ -10,7 +12,6 @@ namespace zunobi::ui::qt {
 namespace {
 
 constexpr int kButtonMargin = 3;
-constexpr double kSmallestShrink = 0.8;
 
 }  // namespace
 
@@ -74,17 +75,8 @@ QRect CaptionButton::textBox() const {
 }
 
 void CaptionButton::relayout() {
-  drawn_ = font();
-  const int width = textBox().width();
-  if (!text_.contains(QLatin1Char('\n')) && drawn_.pixelSize() > 0) {
-    const qreal natural = singleLineWidth(text_, drawn_);
-    if (natural > width && natural * kSmallestShrink <= width) {
-      drawn_.setPixelSize(static_cast<int>(std::floor(drawn_.pixelSize() * width / natural)));
-      while (drawn_.pixelSize() > 1 && singleLineWidth(text_, drawn_) > width)
-        drawn_.setPixelSize(drawn_.pixelSize() - 1);
-    }
-  }
-  layout_.set(text_, drawn_, width);
+  drawn_ = fittingFont(text_, font(), textBox().width());
+  layout_.set(text_, drawn_, textBox().width());
   dirty_ = false;
 }
 
@@ -175,6 +167,34 @@ void FrameWidget::changeEvent(QEvent* event) {
     return;
   }
   QGroupBox::changeEvent(event);
+}
+
+PictureWidget::~PictureWidget() {
+  if (decoding_.valid()) decoding_.wait();
+}
+
+void PictureWidget::setPicture(const QString& resource) {
+  if (decoding_.valid()) decoding_.wait();
+  image_ = QImage();
+  decoding_ = std::async(std::launch::async, [resource] {
+    // The format from the name, so no other image plugin is probed.
+    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
+    return reader.read();
+  });
+  update();
+}
+
+const QImage& PictureWidget::image() {
+  if (decoding_.valid()) image_ = decoding_.get();
+  return image_;
+}
+
+void PictureWidget::paintEvent(QPaintEvent*) {
+  const QImage& picture = image();
+  if (picture.isNull()) return;
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(rect(), picture);
 }
 
 }  // namespace zunobi::ui::qt

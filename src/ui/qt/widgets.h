@@ -4,7 +4,9 @@
 
 #include <QFrame>
 #include <QGroupBox>
+#include <QImage>
 #include <QPushButton>
+#include <future>
 
 #include "ui/qt/wrapped_text.h"
 
@@ -79,6 +81,24 @@ class FrameWidget final : public QGroupBox {
   void restyle();
   QFont base_;
   bool restyling_ = false;
+};
+
+// A picture stretched to its box. The image is decoded on a worker thread
+// from the moment its name is known, while the window is still being built;
+// the first paint takes it from there.
+class PictureWidget final : public QWidget {
+ public:
+  explicit PictureWidget(QWidget* parent) : QWidget(parent) {}
+  ~PictureWidget() override;
+  void setPicture(const QString& resource);
+  const QImage& image();  // waits for the decoding if it is still going on
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::future<QImage> decoding_;
+  QImage image_;
 };
 
 }  // namespace zunobi::ui::qt

@@ -65,4 +65,16 @@ qreal singleLineWidth(const QString& text, const QFont& font) {
   return w;
 }
 
+QFont fittingFont(const QString& text, const QFont& font, int width) {
+  constexpr double kSmallestShrink = 0.8;
+  QFont fitted = font;
+  if (text.contains(QLatin1Char('\n')) || font.pixelSize() <= 0) return fitted;
+  const qreal natural = singleLineWidth(text, font);
+  if (natural <= width || natural * kSmallestShrink > width) return fitted;
+  fitted.setPixelSize(static_cast<int>(std::floor(font.pixelSize() * width / natural)));
+  while (fitted.pixelSize() > 1 && singleLineWidth(text, fitted) > width)
+    fitted.setPixelSize(fitted.pixelSize() - 1);
+  return fitted;
+}
+
 }  // namespace zunobi::ui::qt

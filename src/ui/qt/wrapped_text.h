@@ -33,4 +33,8 @@ class WrappedText {
 // The one-line width of a caption in a font.
 qreal singleLineWidth(const QString& text, const QFont& font);
 
+// The font a one-line caption is drawn in within `width`: its own, or up to
+// a fifth smaller where that keeps it on one line.
+QFont fittingFont(const QString& text, const QFont& font, int width);
+
 }  // namespace zunobi::ui::qt
