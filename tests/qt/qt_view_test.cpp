@@ -223,6 +223,7 @@ TEST(QtViewTest, NoCaptionIsClippedAtLoad) {
 }  // namespace zunobi::ui::qt
 
 int main(int argc, char** argv) {
+  Q_INIT_RESOURCE(resources);
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
