@@ -1,27 +1,34 @@
 #!/usr/bin/env bash
-# Launch time of the menu against a bare Qt Widgets window, in one run on a
-# private Xvfb display, alternating the two; then the CPU the program uses
-# while idle on the menu and on a drill window with its one-second clock.
+# Launch time of the menu against a bare Qt Widgets window and against the
+# same menu built from stock Qt widgets, in one run on a private Xvfb
+# display, taking turns; then the CPU the program uses while idle on the
+# menu and on a drill window with its one-second clock.
 #   bash bench/launch.sh [RUNS]   (default 20)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 self="$root/bench/launch.sh"
 runs="${1:-20}"
 bin="$root/build/bin"
-if [[ ! -x "$bin/launch_watch" || ! -x "$bin/zunobi" || ! -x "$bin/bare_window" ]]; then
+if [[ ! -x "$bin/launch_watch" || ! -x "$bin/zunobi" || ! -x "$bin/bare_window" ||
+  ! -x "$bin/reference_menu" ]]; then
   bash "$root/tools/setup.sh"
   cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$root/build" --target zunobi bare_window launch_watch zunobi_data_folders
+  cmake --build "$root/build" --target zunobi bare_window reference_menu launch_watch \
+    zunobi_data_folders
 fi
 
 inner() {
-  local bare=() menu=() bareMap=() menuMap=()
+  local bare=() menu=() bareMap=() menuMap=() ref=() refMap=()
   "$bin/launch_watch" -- "$bin/bare_window" >/dev/null  # warm the caches once
   "$bin/launch_watch" -- "$bin/zunobi" >/dev/null
+  "$bin/launch_watch" -- "$bin/reference_menu" >/dev/null
   for ((i = 0; i < runs; i++)); do
     out="$("$bin/launch_watch" -- "$bin/bare_window")"
     bareMap+=("$(sed -n 's/mapped_ms=//p' <<<"$out")")
     bare+=("$(sed -n 's/painted_ms=//p' <<<"$out")")
+    out="$("$bin/launch_watch" -- "$bin/reference_menu")"
+    refMap+=("$(sed -n 's/mapped_ms=//p' <<<"$out")")
+    ref+=("$(sed -n 's/painted_ms=//p' <<<"$out")")
     out="$("$bin/launch_watch" -- "$bin/zunobi")"
     menuMap+=("$(sed -n 's/mapped_ms=//p' <<<"$out")")
     menu+=("$(sed -n 's/painted_ms=//p' <<<"$out")")
@@ -31,8 +38,10 @@ inner() {
   mb="$(median "${bare[@]}")"
   mm="$(median "${menu[@]}")"
   echo "bare Qt window mapped:     median $(median "${bareMap[@]}") ms, painted: median ${mb} ms over ${runs} runs"
+  echo "stock-widget menu mapped:  median $(median "${refMap[@]}") ms, painted: median $(median "${ref[@]}") ms over ${runs} runs"
   echo "zunobi menu mapped:        median $(median "${menuMap[@]}") ms, painted: median ${mm} ms over ${runs} runs"
   awk -v m="$mm" -v b="$mb" 'BEGIN {printf "ratio painted menu / bare: %.2f (target at most 1.30)\n", m / b}'
+  awk -v m="$mm" -v r="$(median "${ref[@]}")" 'BEGIN {printf "ratio painted menu / stock-widget menu: %.2f\n", m / r}'
   # Idle: the menu has no timer; a drill window ticks once a second.
   echo "menu idle CPU over 10 s:   $("$bin/launch_watch" --idle 10 -- "$bin/zunobi" | sed -n 's/idle_cpu_ms=//p') ms"
   # The "計算問題" button: its centre in window pixels, below the menu bar.
