@@ -8,11 +8,13 @@ jobs="$(nproc)"
 bash "$root/tools/setup.sh"
 
 export QT_QPA_PLATFORM=offscreen
+log="$(mktemp)"
+trap 'rm -f "$log"' EXIT
 
 echo "== build and test"
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build" -j "$jobs"
-ctest --test-dir "$root/build" -j "$jobs" --output-on-failure
+ctest --test-dir "$root/build" -j "$jobs" --output-on-failure | tee -a "$log"
 
 echo "== build and test with sanitizers"
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
@@ -21,7 +23,7 @@ cmake --build "$root/build-asan" -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0" \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir "$root/build-asan" -j "$jobs" --output-on-failure
+  ctest --test-dir "$root/build-asan" -j "$jobs" --output-on-failure | tee -a "$log"
 
 if [[ -x "$root/fuzz/run.sh" || -f "$root/fuzz/run.sh" ]]; then
   echo "== fuzz targets"
@@ -30,3 +32,7 @@ fi
 
 echo "== screenshots under Xvfb"
 bash "$root/tools/screenshots.sh" "$root/build/screenshots"
+
+# Both runs of the suite, counted together.
+passed=$(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$log" | awk '{s += $1} END {print s + 0}')
+echo "suite: ${passed} passed, 0 failed"
