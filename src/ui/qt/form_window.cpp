@@ -35,9 +35,13 @@ Qt::Alignment alignmentOf(Align a) {
   return Qt::AlignLeft | Qt::AlignTop;
 }
 
-void setForeground(QWidget* w, QPalette::ColorRole role, std::uint32_t rgb) {
+// Only a colour that differs is set: every palette change is propagated.
+void setForeground(QWidget* w, std::uint32_t rgb) {
+  const QColor colour = qtColour(rgb);
   QPalette p = w->palette();
-  p.setColor(role, qtColour(rgb));
+  if (p.color(QPalette::WindowText) == colour && p.color(QPalette::Text) == colour) return;
+  p.setColor(QPalette::WindowText, colour);
+  p.setColor(QPalette::Text, colour);
   w->setPalette(p);
 }
 
@@ -277,9 +281,8 @@ void FormWindow::controlChanged(const Control& control, Property property) {
         b->setFont(f);
         b->setCaptionColour(qtColour(control.font().colour));
       } else {
-        w->setFont(f);
-        setForeground(w, QPalette::WindowText, control.font().colour);
-        setForeground(w, QPalette::Text, control.font().colour);
+        if (w->font() != f) w->setFont(f);
+        setForeground(w, control.font().colour);
       }
       break;
     }

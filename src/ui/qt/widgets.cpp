@@ -5,7 +5,6 @@
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QPainter>
-#include <QStyleOptionButton>
 #include <cmath>
 
 namespace zunobi::ui::qt {
@@ -60,7 +59,9 @@ void LabelWidget::resizeEvent(QResizeEvent* event) {
   QFrame::resizeEvent(event);
 }
 
-CaptionButton::CaptionButton(QWidget* parent) : QPushButton(parent) {}
+CaptionButton::CaptionButton(QWidget* parent) : QPushButton(parent) {
+  setAttribute(Qt::WA_Hover);  // the face lightens under the pointer
+}
 
 void CaptionButton::setCaption(const QString& text) {
   if (text == text_) return;
@@ -90,12 +91,21 @@ QFont CaptionButton::captionFont() {
   return drawn_;
 }
 
+// A plain raised key: light face, grey edge, darker while pressed, and a
+// clear blue edge while it has the keyboard focus.
 void CaptionButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  QStyleOptionButton option;
-  initStyleOption(&option);
-  option.text.clear();
-  style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const bool down = isDown() || isChecked();
+  const QRectF face = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  QColor fill = down ? QColor(0xd6, 0xd6, 0xd6) : QColor(0xf6, 0xf6, 0xf6);
+  if (!down && underMouse() && !isFlat()) fill = QColor(0xfc, 0xfc, 0xfc);
+  if (!isFlat() || down || underMouse()) {
+    painter.setPen(hasFocus() ? QPen(QColor(0x2f, 0x6f, 0xc4), 2) : QPen(QColor(0x9a, 0x9a, 0x9a)));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(hasFocus() ? face.adjusted(0.5, 0.5, -0.5, -0.5) : face, 3, 3);
+  }
+  painter.setRenderHint(QPainter::Antialiasing, false);
   if (dirty_) relayout();
   painter.setFont(drawn_);
   painter.setPen(colour_.isValid() ? colour_ : palette().color(QPalette::ButtonText));
