@@ -82,7 +82,8 @@ QFont designFont(const QString& family, int pixelSize, bool bold) {
   f.setBold(bold);
   // Every caption's glyphs are in its own face (a test checks it), so no
   // fallback faces need looking up.
-  f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
+  f.setStyleStrategy(
+      QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging | QFont::PreferNoShaping));
   f.setHintingPreference(QFont::PreferNoHinting);
   return f;
 }
