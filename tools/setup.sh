@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libfontconfig-dev libx11-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libfontconfig-dev libjpeg-dev libx11-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-motoya-l-maruberi fontconfig
   xvfb xauth x11-utils xdotool imagemagick python3

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include "ui/controls.h"
 #include "ui/qt/font_map.h"
 #include "ui/qt/form_window.h"
+#include "ui/qt/jpeg.h"
 #include "ui/qt/qt_host.h"
 #include "ui/qt/widgets.h"
 #include "ui/testing.h"
@@ -88,6 +90,31 @@ TEST(QtViewTest, TheMenuPictureIsTheProjectsJpeg) {
   ASSERT_NE(picture, nullptr);
   EXPECT_EQ(picture->image().size(), QSize(134, 76));
   EXPECT_EQ(picture->size(), QSize(126, 52));  // stretched to its 1890 x 780 twips
+}
+
+TEST(QtViewTest, JpegDecodingSurvivesBadData) {
+  QFile file(QStringLiteral(":/zunobi/harumo.jpg"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray jpeg = file.readAll();
+  const QImage whole = decodeJpeg(jpeg);
+  EXPECT_EQ(whole.size(), QSize(134, 76));
+  // Compared with Qt's own reader, pixel for pixel within rounding.
+  const QImage qt = QImage::fromData(jpeg).convertToFormat(QImage::Format_RGB888);
+  ASSERT_EQ(qt.size(), whole.size());
+  int worst = 0;
+  for (int y = 0; y < qt.height(); ++y)
+    for (int x = 0; x < qt.width(); ++x) {
+      const QRgb a = whole.pixel(x, y), b = qt.pixel(x, y);
+      worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                        std::abs(qBlue(a) - qBlue(b))});
+    }
+  EXPECT_LE(worst, 2);
+  for (const QByteArray& bad :
+       {QByteArray(), QByteArray("not a picture at all"), jpeg.left(20), QByteArray(300, '\xff')})
+    EXPECT_TRUE(decodeJpeg(bad).isNull()) << bad.size();
+  // Cut short in the middle of the pixels: whatever comes out, nothing breaks.
+  const QImage half = decodeJpeg(jpeg.left(jpeg.size() / 2));
+  EXPECT_TRUE(half.isNull() || half.size() == QSize(134, 76));
 }
 
 TEST(QtViewTest, CaptionChangesReachTheRealLabel) {

@@ -1,11 +1,14 @@
 #include "ui/qt/widgets.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QPainter>
 #include <cmath>
+
+#include "ui/qt/jpeg.h"
 
 namespace zunobi::ui::qt {
 namespace {
@@ -95,17 +98,24 @@ QFont CaptionButton::captionFont() {
 // clear blue edge while it has the keyboard focus.
 void CaptionButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
   const bool down = isDown() || isChecked();
-  const QRectF face = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
   QColor fill = down ? QColor(0xd6, 0xd6, 0xd6) : QColor(0xf6, 0xf6, 0xf6);
-  if (!down && underMouse() && !isFlat()) fill = QColor(0xfc, 0xfc, 0xfc);
+  if (!down && underMouse()) fill = QColor(0xfc, 0xfc, 0xfc);
   if (!isFlat() || down || underMouse()) {
-    painter.setPen(hasFocus() ? QPen(QColor(0x2f, 0x6f, 0xc4), 2) : QPen(QColor(0x9a, 0x9a, 0x9a)));
-    painter.setBrush(fill);
-    painter.drawRoundedRect(hasFocus() ? face.adjusted(0.5, 0.5, -0.5, -0.5) : face, 3, 3);
+    // Crisp one-pixel edges with the corner pixels left out: the look of a
+    // rounded key without the cost of antialiased curves.
+    const QRect r = rect();
+    painter.fillRect(r.adjusted(1, 1, -1, -1), fill);
+    const int edges = hasFocus() ? 2 : 1;
+    painter.setPen(hasFocus() ? QColor(0x2f, 0x6f, 0xc4) : QColor(0x9a, 0x9a, 0x9a));
+    for (int e = 0; e < edges; ++e) {
+      const QRect k = r.adjusted(e, e, -1 - e, -1 - e);
+      painter.drawLine(k.left() + 1, k.top(), k.right() - 1, k.top());
+      painter.drawLine(k.left() + 1, k.bottom(), k.right() - 1, k.bottom());
+      painter.drawLine(k.left(), k.top() + 1, k.left(), k.bottom() - 1);
+      painter.drawLine(k.right(), k.top() + 1, k.right(), k.bottom() - 1);
+    }
   }
-  painter.setRenderHint(QPainter::Antialiasing, false);
   if (dirty_) relayout();
   painter.setFont(drawn_);
   painter.setPen(colour_.isValid() ? colour_ : palette().color(QPalette::ButtonText));
@@ -179,32 +189,21 @@ void FrameWidget::changeEvent(QEvent* event) {
   QGroupBox::changeEvent(event);
 }
 
-PictureWidget::~PictureWidget() {
-  if (decoding_.valid()) decoding_.wait();
-}
-
 void PictureWidget::setPicture(const QString& resource) {
-  if (decoding_.valid()) decoding_.wait();
-  image_ = QImage();
-  decoding_ = std::async(std::launch::async, [resource] {
-    // The format from the name, so no other image plugin is probed.
-    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
-    return reader.read();
-  });
+  const QByteArray suffix = QFileInfo(resource).suffix().toLower().toLatin1();
+  QFile file(resource);
+  if (suffix != "jpg" && suffix != "jpeg")
+    image_ = QImageReader(resource).read();
+  else
+    image_ = file.open(QIODevice::ReadOnly) ? decodeJpeg(file.readAll()) : QImage();
   update();
 }
 
-const QImage& PictureWidget::image() {
-  if (decoding_.valid()) image_ = decoding_.get();
-  return image_;
-}
-
 void PictureWidget::paintEvent(QPaintEvent*) {
-  const QImage& picture = image();
-  if (picture.isNull()) return;
+  if (image_.isNull()) return;
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(rect(), picture);
+  painter.drawImage(rect(), image_);
 }
 
 }  // namespace zunobi::ui::qt

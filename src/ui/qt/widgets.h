@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QPushButton>
-#include <future>
 
 #include "ui/qt/wrapped_text.h"
 
@@ -83,21 +82,17 @@ class FrameWidget final : public QGroupBox {
   bool restyling_ = false;
 };
 
-// A picture stretched to its box. The image is decoded on a worker thread
-// from the moment its name is known, while the window is still being built;
-// the first paint takes it from there.
+// A picture stretched to its box.
 class PictureWidget final : public QWidget {
  public:
   explicit PictureWidget(QWidget* parent) : QWidget(parent) {}
-  ~PictureWidget() override;
   void setPicture(const QString& resource);
-  const QImage& image();  // waits for the decoding if it is still going on
+  const QImage& image() const { return image_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  std::future<QImage> decoding_;
   QImage image_;
 };
 
