@@ -166,7 +166,8 @@ QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
 void FormWindow::buildMenus() {
   QWidget* strip = nullptr;
   QHBoxLayout* row = nullptr;
-  const QFont font = qtFont(Font{.size = 10.5});
+  // The size of the menu's descriptions, so no further size of the face is loaded.
+  const QFont font = qtFont(Font{.size = 9.75});
   for (const auto& c : form_->controls()) {
     if (c->kind() != ControlKind::Menu) continue;
     const ControlId id = c->id();
