@@ -58,8 +58,7 @@ std::vector<ui::ControlSpec> controlTable() {
   };
   for (const auto& d : kDrills) {
     rows.push_back(button(d.button, d.caption, {d.left, d.top, kButtonWidth, kRowHeight}).size(12));
-    int end =
-        d.left < d.labelLeft && d.labelLeft < kLeftColumnEnd ? kLeftColumnEnd : kRightColumnEnd;
+    const int end = d.labelLeft < kLeftColumnEnd ? kLeftColumnEnd : kRightColumnEnd;
     rows.push_back(
         label(d.label, d.description, {d.labelLeft, d.top, end - d.labelLeft, kRowHeight})
             .size(9.75));

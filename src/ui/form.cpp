@@ -174,8 +174,6 @@ void Form::keyPress(std::string_view name, int key) {
   if (it != keyHandlers_.end()) it->second(key);
 }
 
-void Form::select(std::string_view name, int index) { click(name, index); }
-
 void Form::tick() {
   if (!timer_.running()) return;
   auto keep = weak_from_this().lock();

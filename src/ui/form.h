@@ -198,7 +198,6 @@ class Form : public std::enable_shared_from_this<Form> {
   void type(std::string_view name, std::string_view text);  // appends
   void keyPress(std::string_view name, int key);
   void pressEnter(std::string_view name) { keyPress(name, kEnterKey); }
-  void select(std::string_view name, int index = -1);  // user picks an option
   void tick();
   void resize(std::int32_t clientWidth, std::int32_t clientHeight);
   // A key combination on the window itself, written as "Ctrl+Shift+K".

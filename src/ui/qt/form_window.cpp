@@ -2,16 +2,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -333,12 +328,8 @@ void FormWindow::applyClientSize() {
 }
 
 void FormWindow::showCentred() {
-  if (form_ && form_->resizable()) {
-    const int bar = menuWidget() ? menuWidget()->sizeHint().height() : 0;
-    resize(toPixels(form_->clientWidth()), toPixels(form_->clientHeight()) + bar);
-  } else {
-    adjustSize();
-  }
+  // A resizable window already has its design size (applyClientSize).
+  if (form_ && !form_->resizable()) adjustSize();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect area = screen->availableGeometry();
     QRect frame = frameGeometry();

@@ -89,11 +89,6 @@ const WrappedText& CaptionButton::layout() {
   return layout_;
 }
 
-QFont CaptionButton::captionFont() {
-  if (dirty_) relayout();
-  return drawn_;
-}
-
 // A plain raised key: light face, grey edge, darker while pressed, and a
 // clear blue edge while it has the keyboard focus.
 void CaptionButton::paintEvent(QPaintEvent*) {
@@ -139,8 +134,6 @@ void FrameWidget::setCaption(const QString& text) {
   restyle();
 }
 
-QFont FrameWidget::captionFont() const { return font(); }
-
 int FrameWidget::captionWidth() const {
   return static_cast<int>(std::ceil(singleLineWidth(title(), font())));
 }
@@ -153,15 +146,9 @@ void FrameWidget::restyle() {
         "QGroupBox { background: white; border: 1px solid #808080; border-radius: 6px; }"));
   } else {
     // The caption on the border line, as a frame's caption is drawn.
-    QFont f = base_.pixelSize() > 0 ? base_ : font();
-    if (base_.pixelSize() <= 0) base_ = f;
-    const int room = width() - 16;
-    qreal natural = singleLineWidth(title(), f);
-    if (room > 0 && natural > room && f.pixelSize() > 0) {
-      f.setPixelSize(std::max(8, static_cast<int>(std::floor(f.pixelSize() * room / natural))));
-      while (f.pixelSize() > 8 && singleLineWidth(title(), f) > room)
-        f.setPixelSize(f.pixelSize() - 1);
-    }
+    if (base_.pixelSize() <= 0) base_ = font();
+    constexpr int kSmallestCaption = 8;  // pixels: still legible
+    const QFont f = shrunkToWidth(title(), base_, width() - 16, kSmallestCaption);
     setFont(f);
     const int half = QFontMetrics(f).height() / 2;
     setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid #a0a0a0; border-radius: 2px; "
@@ -191,11 +178,12 @@ void FrameWidget::changeEvent(QEvent* event) {
 
 void PictureWidget::setPicture(const QString& resource) {
   const QByteArray suffix = QFileInfo(resource).suffix().toLower().toLatin1();
-  QFile file(resource);
-  if (suffix != "jpg" && suffix != "jpeg")
-    image_ = QImageReader(resource).read();
-  else
+  if (suffix == "jpg" || suffix == "jpeg") {
+    QFile file(resource);
     image_ = file.open(QIODevice::ReadOnly) ? decodeJpeg(file.readAll()) : QImage();
+  } else {
+    image_ = QImageReader(resource).read();
+  }
   update();
 }
 

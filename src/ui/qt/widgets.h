@@ -43,8 +43,6 @@ class CaptionButton final : public QPushButton {
   QString caption() const { return text_; }
   void setCaptionColour(const QColor& colour) { colour_ = colour; }
   const WrappedText& layout();
-  // The font the caption is drawn in (possibly shrunk to stay on one line).
-  QFont captionFont();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -68,8 +66,6 @@ class FrameWidget final : public QGroupBox {
  public:
   explicit FrameWidget(QWidget* parent);
   void setCaption(const QString& text);
-  // The font the caption is drawn in.
-  QFont captionFont() const;
   int captionWidth() const;
 
  protected:

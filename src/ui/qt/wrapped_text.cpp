@@ -11,7 +11,6 @@ namespace zunobi::ui::qt {
 void WrappedText::set(const QString& text, const QFont& font, int width) {
   paragraphs_.clear();
   lines_ = 0;
-  widest_ = 0;
   lineHeight_ = font.pixelSize() > 0 ? font.pixelSize()
                                      : static_cast<int>(std::ceil(QFontMetricsF(font).height()));
   if (text.isEmpty()) return;
@@ -25,7 +24,6 @@ void WrappedText::set(const QString& text, const QFont& font, int width) {
       QTextLine line = layout->createLine();
       if (!line.isValid()) break;
       line.setLineWidth(std::max(1, width));
-      widest_ = std::max(widest_, line.naturalTextWidth());
       ++lines_;
     }
     layout->endLayout();
@@ -65,16 +63,22 @@ qreal singleLineWidth(const QString& text, const QFont& font) {
   return w;
 }
 
-QFont fittingFont(const QString& text, const QFont& font, int width) {
-  constexpr double kSmallestShrink = 0.8;
+QFont shrunkToWidth(const QString& text, const QFont& font, int width, int smallestPixels) {
   QFont fitted = font;
-  if (text.contains(QLatin1Char('\n')) || font.pixelSize() <= 0) return fitted;
   const qreal natural = singleLineWidth(text, font);
-  if (natural <= width || natural * kSmallestShrink > width) return fitted;
-  fitted.setPixelSize(static_cast<int>(std::floor(font.pixelSize() * width / natural)));
-  while (fitted.pixelSize() > 1 && singleLineWidth(text, fitted) > width)
+  if (font.pixelSize() <= 0 || natural <= width || width <= 0) return fitted;
+  fitted.setPixelSize(
+      std::max(smallestPixels, static_cast<int>(std::floor(font.pixelSize() * width / natural))));
+  while (fitted.pixelSize() > smallestPixels && singleLineWidth(text, fitted) > width)
     fitted.setPixelSize(fitted.pixelSize() - 1);
   return fitted;
+}
+
+QFont fittingFont(const QString& text, const QFont& font, int width) {
+  constexpr double kSmallestShrink = 0.8;
+  if (text.contains(QLatin1Char('\n'))) return font;
+  if (singleLineWidth(text, font) * kSmallestShrink > width) return font;  // wraps instead
+  return shrunkToWidth(text, font, width, 1);
 }
 
 }  // namespace zunobi::ui::qt

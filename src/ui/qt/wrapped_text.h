@@ -19,19 +19,20 @@ class WrappedText {
   int lineCount() const { return lines_; }
   int lineHeight() const { return lineHeight_; }
   int height() const { return lines_ * lineHeight_; }
-  // The widest line, in pixels.
-  qreal naturalWidth() const { return widest_; }
   void draw(QPainter& painter, const QRect& box, Qt::Alignment align) const;
 
  private:
   std::vector<std::unique_ptr<QTextLayout>> paragraphs_;
   int lines_ = 0;
   int lineHeight_ = 0;
-  qreal widest_ = 0;
 };
 
 // The one-line width of a caption in a font.
 qreal singleLineWidth(const QString& text, const QFont& font);
+
+// The font, a pixel size at a time smaller down to `smallestPixels`, in which
+// a one-line caption fits `width`.
+QFont shrunkToWidth(const QString& text, const QFont& font, int width, int smallestPixels);
 
 // The font a one-line caption is drawn in within `width`: its own, or up to
 // a fifth smaller where that keeps it on one line.
