@@ -109,4 +109,15 @@ std::string utf8ToCp932(std::string_view utf8) {
   return out;
 }
 
+std::vector<std::string> utf8Characters(std::string_view utf8) {
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    std::string c = utf8CharAt(utf8, i);
+    if (c.empty()) break;
+    i += c.size();
+    out.push_back(std::move(c));
+  }
+  return out;
+}
+
 }  // namespace zunobi::data

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zunobi::data {
 
@@ -35,6 +36,10 @@ std::string utf8ToCp932(std::string_view utf8);
 // The UTF-8 character that starts at `offset` (empty past the end): names
 // the offending character in a message.
 std::string utf8CharAt(std::string_view utf8, std::size_t offset);
+
+// The characters of a UTF-8 text, each as its own string; stops at the
+// first byte that starts no valid character.
+std::vector<std::string> utf8Characters(std::string_view utf8);
 
 // True for the first byte of a double-byte CP932 character.
 constexpr bool isCp932LeadByte(unsigned char b) {

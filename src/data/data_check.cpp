@@ -19,17 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using ui::decimal;
 
-std::vector<std::string> characters(const std::string& utf8) {
-  std::vector<std::string> out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    std::string c = utf8CharAt(utf8, i);
-    if (c.empty()) break;
-    i += c.size();
-    out.push_back(std::move(c));
-  }
-  return out;
-}
-
 void report(CheckReport& r, const DataError& e) {
   std::int32_t line = e.placeKind() == PlaceKind::Line ? e.line() : 0;
   std::string text = e.placeKind() == PlaceKind::Record && e.place() > 0
@@ -249,7 +238,7 @@ void checkNijiJyukugo(const std::string& path, CheckReport& r) {
           if (!c.text().empty()) r.problem(path, line, where + "は数を超えるのに空ではありません");
           continue;
         }
-        auto chars = characters(c.text());
+        auto chars = utf8Characters(c.text());
         if (chars.size() != 2) {
           r.problem(path, line, where + "が二字ではありません「" + excerpt(c.text()) + "」");
           continue;
@@ -287,7 +276,7 @@ void checkDocument(const std::string& path, CheckReport& r) {
     if (f[0].text().empty()) r.problem(path, line, "質問が空です");
     if (f[1].text().empty()) r.problem(path, line, "答えが空です");
     for (const Field* q : {&f[0], &f[1]}) {
-      if (characters(q->text()).size() > kMaxQuestionChars)
+      if (utf8Characters(q->text()).size() > kMaxQuestionChars)
         r.warning(path, line,
                   (q == &f[0] ? std::string("質問") : std::string("答え")) +
                       "が100文字を超えています（切れます）");

@@ -1,0 +1,24 @@
+// The interference questions of "記憶用文章.csv", shared by both memory
+// arithmetic windows: a number, a category and the question, a line each.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "data/field_reader.h"
+
+namespace zunobi::drills {
+
+inline constexpr std::int32_t kMaxKiokuBun = 500;
+
+struct KiokuBunRow {
+  data::Field category;  // kept as read, not shown
+  std::string question;
+};
+
+// Throws data::DataError for a missing or unreadable file, a first field
+// that is not a whole number, a last line cut short, or more than 500 rows.
+std::vector<KiokuBunRow> readKiokuBun(const std::string& path);
+
+}  // namespace zunobi::drills

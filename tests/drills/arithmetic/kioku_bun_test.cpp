@@ -1,0 +1,58 @@
+#include "drills/arithmetic/kioku_bun.h"
+
+#include <gtest/gtest.h>
+
+#include "data/cp932.h"
+#include "data/data_error.h"
+#include "data/temp_folder.h"
+
+namespace zunobi::drills {
+namespace {
+
+using data::testing::TempFolder;
+
+std::vector<KiokuBunRow> readText(const std::string& utf8) {
+  TempFolder dir;
+  data::testing::writeBytes(dir / "記憶用文章.csv", data::utf8ToCp932(utf8));
+  return readKiokuBun(dir / "記憶用文章.csv");
+}
+
+TEST(KiokuBunTest, ReadsTheQuestionOfEveryLine) {
+  auto rows = readText(
+      "1,\"食事\",\"昨日の夕食に何を食べましたか？\"\r\n"
+      " 2 , 季節 , \"春といえば、何を思い浮かべますか？\" \r\n"
+      "3,\"\",\"好きな色は、何色ですか？\"");
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0].question, "昨日の夕食に何を食べましたか？");
+  EXPECT_EQ(rows[1].category.text(), "季節");
+  EXPECT_EQ(rows[1].question, "春といえば、何を思い浮かべますか？");
+  EXPECT_EQ(rows[2].question, "好きな色は、何色ですか？");
+  EXPECT_TRUE(readText("").empty());
+}
+
+TEST(KiokuBunTest, RefusesFilesTheDrillCannotUse) {
+  std::string full;
+  for (int i = 1; i <= kMaxKiokuBun; ++i) full += std::to_string(i) + ",\"a\",\"b\"\r\n";
+  EXPECT_EQ(readText(full).size(), static_cast<std::size_t>(kMaxKiokuBun));
+  struct Case {
+    const char* what;
+    std::string text;
+    data::DataProblem problem;
+  } cases[] = {
+      {"501 rows", full + "501,\"a\",\"b\"\r\n", data::DataProblem::TooManyRecords},
+      {"a number beyond 16 bits", "40000,\"a\",\"b\"\r\n", data::DataProblem::NotAWholeNumber},
+      {"a first field of text", "\"一\",\"a\",\"b\"\r\n", data::DataProblem::NotANumber},
+      {"a last line cut short", "1,\"a\"\r\n", data::DataProblem::PastEnd},
+  };
+  for (const auto& c : cases) {
+    try {
+      readText(c.text);
+      ADD_FAILURE() << c.what << ": no error";
+    } catch (const data::DataError& e) {
+      EXPECT_EQ(e.problem(), c.problem) << c.what;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zunobi::drills

@@ -1,0 +1,90 @@
+#include "drills/knowledge/document_file.h"
+
+#include <gtest/gtest.h>
+
+#include "data/cp932.h"
+#include "data/data_error.h"
+#include "data/temp_folder.h"
+
+namespace zunobi::drills {
+namespace {
+
+using data::testing::TempFolder;
+
+DocumentFile readText(const std::string& utf8) {
+  TempFolder dir;
+  data::testing::writeBytes(dir / "b001.csv", data::utf8ToCp932(utf8));
+  return readDocumentFile(dir / "b001.csv");
+}
+
+std::string padded(const std::string& text, std::size_t chars) {
+  return text + std::string(kQuestionChars - chars, ' ');
+}
+
+TEST(DocumentFileTest, SplitsDocumentLinesFromQuestions) {
+  auto doc = readText(
+      "\"回覧板\",1\r\n"
+      "\"清掃は５月９日（日）\",1\r\n"
+      "\"清掃は何日？\",\"５月９日\"\r\n"
+      "\"集合場所は？\",\"公民館前\"\r\n"
+      "\"持ち物は軍手、ごみ袋\",1\r\n"
+      "\"\",1\r\n"
+      "\"何個？\",\"1個\"");  // no line end after the last line
+  EXPECT_EQ(doc.text, "回覧板\r\n清掃は５月９日（日）\r\n持ち物は軍手、ごみ袋\r\n\r\n");
+  EXPECT_EQ(doc.lineCount, 7);
+  ASSERT_EQ(doc.questions.size(), 3u);
+  EXPECT_EQ(doc.questions[0], padded("清掃は何日？", 6));
+  EXPECT_EQ(doc.answers[1], padded("公民館前", 4));
+  EXPECT_EQ(doc.answers[2], padded("1個", 2));
+}
+
+TEST(DocumentFileTest, TheDocumentMarkIsTheNumberOne) {
+  struct Case {
+    const char* mark;
+    bool documentLine;
+  } cases[] = {{"1", true},       {"\"1\"", true}, {" 1 ", true},      {"1.0", true},
+               {"\"１\"", false}, {"2", false},    {"\"1個\"", false}, {"\"\"", false}};
+  for (const auto& c : cases) {
+    auto doc = readText(std::string("\"本文\",") + c.mark + "\r\n");
+    EXPECT_EQ(doc.text.empty(), !c.documentLine) << c.mark;
+    EXPECT_EQ(doc.questions.size(), c.documentLine ? 0u : 1u) << c.mark;
+  }
+}
+
+TEST(DocumentFileTest, QuestionsAndAnswersAreHeldInOneHundredCharacters) {
+  std::string longText;
+  for (int i = 0; i < 12; ++i) longText += "あいうえおかきくけ" + std::to_string(i % 10);
+  auto doc = readText("\"本文\",1\r\n\"" + longText + "\",\"" + longText + "\"\r\n");
+  auto chars = data::utf8Characters(longText);
+  std::string first100;
+  for (std::size_t i = 0; i < kQuestionChars; ++i) first100 += chars[i];
+  EXPECT_EQ(doc.questions[0], first100);
+  EXPECT_EQ(doc.answers[0], first100);
+  EXPECT_EQ(fixedWidthText(""), std::string(kQuestionChars, ' '));
+}
+
+TEST(DocumentFileTest, RefusesWhatTheDrillCannotHold) {
+  std::string text;
+  for (int i = 0; i < kMaxDocumentLines; ++i) text += "\"行\",1\r\n";
+  EXPECT_EQ(readText(text).lineCount, kMaxDocumentLines);
+  struct Case {
+    const char* what;
+    std::string text;
+    data::DataProblem problem;
+  } cases[] = {
+      {"301 lines", text + "\"行\",1\r\n", data::DataProblem::TooManyRecords},
+      {"a last line of one field", "\"本文\",1\r\n\"質問\"\r\n", data::DataProblem::PastEnd},
+      {"an open quote", "\"本文,1\r\n", data::DataProblem::UnclosedQuote},
+  };
+  for (const auto& c : cases) {
+    try {
+      readText(c.text);
+      ADD_FAILURE() << c.what << ": no error";
+    } catch (const data::DataError& e) {
+      EXPECT_EQ(e.problem(), c.problem) << c.what;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zunobi::drills

@@ -1,0 +1,130 @@
+#include "drills/knowledge/jyukugo_table.h"
+
+#include <gtest/gtest.h>
+
+#include "data/cp932.h"
+#include "data/data_error.h"
+#include "data/temp_folder.h"
+
+namespace zunobi::drills {
+namespace {
+
+using data::DataError;
+using data::DataProblem;
+using data::testing::TempFolder;
+
+// One record line: the sequence number, 30 saki slots, the saki count, 30 ato
+// slots, the ato count. Counts default to the lists' lengths.
+std::string record(int seq, const std::vector<std::string>& saki,
+                   const std::vector<std::string>& ato, std::string sakiCount = {},
+                   std::string atoCount = {}) {
+  auto slots = [](const std::vector<std::string>& list) {
+    std::string out;
+    for (int i = 0; i < kJyukugoSlots; ++i)
+      out += "," + (i < static_cast<int>(list.size()) ? "\"" + list[i] + "\"" : std::string());
+    return out;
+  };
+  if (sakiCount.empty()) sakiCount = std::to_string(saki.size());
+  if (atoCount.empty()) atoCount = std::to_string(ato.size());
+  return std::to_string(seq) + slots(saki) + "," + sakiCount + slots(ato) + "," + atoCount + "\r\n";
+}
+
+std::vector<JyukugoRecord> readText(const std::string& utf8) {
+  TempFolder dir;
+  data::testing::writeBytes(dir / "二字熟語.csv", data::utf8ToCp932(utf8));
+  return readJyukugo(dir / "二字熟語.csv");
+}
+
+const std::vector<std::string> kYamaSaki{"山道", "山林", "山頂"};
+const std::vector<std::string> kYamaAto{"登山", "火山"};
+const std::vector<std::string> kKawaSaki{"川岸", "川上"};
+const std::vector<std::string> kKawaAto{"小川", "河川"};
+
+TEST(JyukugoTableTest, KeepsOnlyRecordsThatCanMakeAPuzzle) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::string> centres;  // first saki compound of each kept record
+  } cases[] = {
+      {"two usable records",
+       record(1, kYamaSaki, kYamaAto) + record(2, kKawaSaki, kKawaAto),
+       {"山道", "川岸"}},
+      {"counts of two and two are enough", record(1, kKawaSaki, kKawaAto), {"川岸"}},
+      {"a last record with one compound is dropped",
+       record(1, kYamaSaki, kYamaAto) + record(2, kKawaSaki, {"小川"}),
+       {"山道"}},
+      {"a first record with a count of one is dropped",
+       record(1, {"山道"}, kYamaAto) + record(2, kKawaSaki, kKawaAto),
+       {"川岸"}},
+      {"a count above the slots is dropped", record(1, kYamaSaki, kYamaAto, "31"), {}},
+      {"a count with a fraction is dropped", record(1, kYamaSaki, kYamaAto, "2.5"), {}},
+      {"a count naming an empty slot is dropped", record(1, kYamaSaki, kYamaAto, "4"), {}},
+      {"a slot of one character is dropped", record(1, {"山", "山林"}, kYamaAto), {}},
+      {"no line end after the last record",
+       [] {
+         std::string r = record(1, kYamaSaki, kYamaAto);
+         return r.substr(0, r.size() - 2);
+       }(),
+       {"山道"}},
+      {"an empty file", "", {}},
+  };
+  for (const auto& c : cases) {
+    auto records = readText(c.text);
+    std::vector<std::string> firsts;
+    for (const auto& r : records) firsts.push_back(r.saki.front());
+    EXPECT_EQ(firsts, c.centres) << c.what;
+  }
+}
+
+TEST(JyukugoTableTest, ARecordIsSixtyThreeFieldsWhereverTheLinesBreak) {
+  std::string r = record(1, kYamaSaki, kYamaAto);
+  // Break the record after its saki count.
+  std::size_t at = 0;
+  for (int commas = 0; commas < 32; ++at)
+    if (r[at] == ',') ++commas;
+  r[at - 1] = '\r';
+  r.insert(at, "\n");
+  auto records = readText(r + record(2, kKawaSaki, kKawaAto));
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].saki, kYamaSaki);
+  EXPECT_EQ(records[0].ato, kYamaAto);
+  EXPECT_EQ(records[1].ato, kKawaAto);
+}
+
+TEST(JyukugoTableTest, ReadsAtMostFifteenHundredUsableRecords) {
+  std::string text;
+  for (int i = 1; i <= kMaxJyukugoRecords + 2; ++i) text += record(i, kYamaSaki, kYamaAto);
+  text += "not even a record";
+  EXPECT_EQ(readText(text).size(), static_cast<std::size_t>(kMaxJyukugoRecords));
+}
+
+TEST(JyukugoTableTest, BrokenFilesAreErrorsThatNameTheirTrouble) {
+  struct Case {
+    const char* what;
+    std::string text;
+    DataProblem problem;
+  } cases[] = {
+      {"first field not a whole number", "1.5" + record(1, kYamaSaki, kYamaAto).substr(1),
+       DataProblem::NotAWholeNumber},
+      {"count not a number", record(1, kYamaSaki, kYamaAto, "三"), DataProblem::NotANumber},
+      {"record cut short", record(1, kYamaSaki, kYamaAto) + "2,\"川岸\",\"川上\"\r\n",
+       DataProblem::PastEnd},
+  };
+  for (const auto& c : cases) {
+    try {
+      readText(c.text);
+      ADD_FAILURE() << c.what << ": no error";
+    } catch (const DataError& e) {
+      EXPECT_EQ(e.problem(), c.problem) << c.what;
+    }
+  }
+  try {
+    readJyukugo("/nonexistent/二字熟語.csv");
+    ADD_FAILURE() << "a missing file reads";
+  } catch (const DataError& e) {
+    EXPECT_EQ(e.problem(), DataProblem::Missing);
+  }
+}
+
+}  // namespace
+}  // namespace zunobi::drills
