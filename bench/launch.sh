@@ -14,7 +14,7 @@ if [[ ! -x "$bin/launch_watch" || ! -x "$bin/zunobi" || ! -x "$bin/bare_window" 
   bash "$root/tools/setup.sh"
   cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$root/build" --target zunobi bare_window reference_menu launch_watch \
-    zunobi_data_folders
+    zunobi_question_files
 fi
 
 inner() {

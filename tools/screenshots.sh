@@ -7,7 +7,7 @@ out="${1:-$root/build/screenshots}"
 if [[ ! -x "$root/build/bin/zunobi-shots" ]]; then
   bash "$root/tools/setup.sh"
   cmake -S "$root" -B "$root/build" -G Ninja >/dev/null
-  cmake --build "$root/build" --target zunobi-shots zunobi_data_folders
+  cmake --build "$root/build" --target zunobi-shots zunobi_question_files
 fi
 mkdir -p "$out"
 cd "$root/build/bin"
