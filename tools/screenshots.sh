@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Writes a PNG of every window, at load and once started, into DIR
+# Writes a PNG of every window, at load and once started, and of each
+# drill's text labels holding the tallest texts of the data files, into DIR
 # (default build/screenshots), under a private Xvfb display.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="${1:-$root/build/screenshots}"
-if [[ ! -x "$root/build/bin/zunobi-shots" ]]; then
+if [[ ! -x "$root/build/bin/zunobi-shots" || ! -x "$root/build/bin/zunobi-preview" ]]; then
   bash "$root/tools/setup.sh"
   cmake -S "$root" -B "$root/build" -G Ninja >/dev/null
-  cmake --build "$root/build" --target zunobi-shots zunobi_question_files
+  cmake --build "$root/build" --target zunobi-shots zunobi-preview zunobi_question_files
 fi
 mkdir -p "$out"
 cd "$root/build/bin"
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" ./zunobi-shots "$out"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+  sh -c './zunobi-shots "$1" && ./zunobi-preview show "$1"' screenshots "$out"
 echo "screenshots in $out"

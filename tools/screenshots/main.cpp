@@ -3,14 +3,10 @@
 // reaches by pressing its start button.
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QScreen>
-#include <QStandardPaths>
 #include <cstdio>
-#include <functional>
 
 #include "app/form_registry.h"
+#include "capture/capture.h"
 #include "ui/qt/font_map.h"
 #include "ui/qt/qt_host.h"
 #include "ui/qt/qt_message_box.h"
@@ -19,21 +15,8 @@
 namespace {
 
 using namespace zunobi;
-
-void settle(int ms) {
-  QElapsedTimer t;
-  t.start();
-  while (t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-bool snap(const QString& file) {
-  settle(250);
-  // The screen as ImageMagick sees it; Qt's own grab where it is missing.
-  if (!QStandardPaths::findExecutable("import").isEmpty() &&
-      QProcess::execute("import", {"-window", "root", file}) == 0)
-    return true;
-  return QGuiApplication::primaryScreen()->grabWindow(0).save(file);
-}
+using tools::settle;
+using tools::snap;
 
 // Buttons that start a turn, in the order tried.
 const std::pair<const char*, int> kStarts[] = {

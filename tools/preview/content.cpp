@@ -1,0 +1,190 @@
+#include "content.h"
+
+#include <filesystem>
+
+#include "data/cp932.h"
+#include "data/data_error.h"
+#include "data/folders.h"
+#include "data/record_file.h"
+#include "drills/arithmetic/kioku_bun.h"
+#include "drills/knowledge/document_file.h"
+#include "drills/knowledge/jyukugo_table.h"
+#include "ui/controls.h"
+#include "ui/text.h"
+
+namespace zunobi::preview {
+namespace {
+
+using ui::decimal;
+
+ContentView quizView(std::string name) {
+  using namespace ui;
+  return {std::move(name),
+          "クイズ問題ー「ハルモ」",
+          9990,
+          7440,
+          {
+              frame("Frame1", "問題", {240, 1080, 9375, 1335}),
+              label("lblQs", "", {120, 360, 9015, 855}).in("Frame1").face(faces::PMincho),
+              frame("Frame2", "解答", {240, 3360, 9255, 1335}),
+              label("lblAns", "", {120, 360, 8895, 735}).in("Frame2").face(faces::PMincho),
+              frame("Frame3", "解説", {240, 5040, 7935, 2175}),
+              label("lblKaisetu", "", {120, 360, 7695, 1695}).in("Frame3").face(faces::PMincho),
+          }};
+}
+
+void quizSamples(const std::string& view, const std::string& path, std::vector<Sample>& out) {
+  auto file = data::RecordFile::open(path, data::RecordFile::Access::Read);
+  const std::string name = data::baseName(path);
+  for (std::int32_t n = 1; n <= file.count(); ++n) {
+    auto r = file.read(n);  // with the fill spaces, as the quiz shows it
+    const std::string where = name + " " + decimal(n) + "番";
+    out.push_back({view, where, {"lblQs"}, r.Question});
+    out.push_back({view, where, {"lblAns"}, r.Answer});
+    out.push_back({view, where, {"lblKaisetu"}, r.Explanation});
+  }
+}
+
+void documentSamples(const std::string& folder, std::vector<Sample>& out,
+                     std::vector<std::string>& unreadable) {
+  for (int n = 1; n <= data::kDocumentCount; ++n) {
+    const std::string path = folder + data::DocumentFileName(n);
+    drills::DocumentFile doc;
+    try {
+      doc = drills::readDocumentFile(path);
+    } catch (const data::DataError& e) {
+      unreadable.push_back(e.message());
+      continue;
+    }
+    const std::string name = data::baseName(path);
+    out.push_back({"bunsyo", name, {"lblBunsyo"}, doc.text});
+    std::size_t start = 0;
+    for (int line = 1; start < doc.text.size(); ++line) {
+      std::size_t end = doc.text.find("\r\n", start);
+      out.push_back({"bunsyo",
+                     name + " 文書の" + decimal(line) + "行目",
+                     {"lblBunsyo"},
+                     doc.text.substr(start, end - start),
+                     true});
+      start = end + 2;
+    }
+    for (std::size_t q = 0; q < doc.questions.size(); ++q) {
+      const std::string where = name + " 質問" + decimal(static_cast<std::int64_t>(q + 1));
+      out.push_back({"bunsyo", where, {"lblQs"}, doc.questions[q]});
+      out.push_back({"bunsyo", where, {"lblAnswer"}, doc.answers[q]});
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<ContentView> contentViews() {
+  using namespace ui;
+  return {
+      quizView("nazo"),
+      quizView("quiz"),
+      {"bunsyo",
+       "文章問題",
+       14190,
+       8115,
+       {
+           label("lblBunsyo", "", {360, 1320, 9135, 6255}).face(faces::Gothic),
+           label("lblQs", "", {9720, 3480, 4455, 495}),
+           label("lblAnswer", "", {9720, 5040, 4335, 495}),
+       }},
+      {
+          "kioku",
+          "記憶・計算問題Ⅰ",
+          9945,
+          7455,
+          {label("lblMondaiBun", "", {480, 4080, 3615, 615}).size(11.25)},
+      },
+      {"jyukugo",
+       "二字熟語",
+       9645,
+       6735,
+       {
+           frame("Frame1", "問題", {5880, 1680, 3135, 3015}),
+           label("lblKanji", 0, "", {1080, 1080, 795, 795})
+               .in("Frame1")
+               .bold(36)
+               .colour(colours::DarkBlue)
+               .centred()
+               .bordered(),
+           label("lblKanji", 1, "", {240, 1080, 795, 795})
+               .in("Frame1")
+               .bold(36)
+               .colour(colours::DarkBlue)
+               .centred()
+               .bordered(),
+           label("lblKanji", 2, "", {1080, 240, 795, 795})
+               .in("Frame1")
+               .bold(36)
+               .colour(colours::DarkBlue)
+               .centred()
+               .bordered(),
+           label("lblKanji", 3, "", {1920, 1080, 795, 795})
+               .in("Frame1")
+               .bold(36)
+               .colour(colours::DarkBlue)
+               .centred()
+               .bordered(),
+           label("lblKanji", 4, "", {1080, 1920, 795, 795})
+               .in("Frame1")
+               .bold(36)
+               .colour(colours::DarkBlue)
+               .centred()
+               .bordered(),
+       }},
+  };
+}
+
+std::vector<Sample> samples(const std::string& programFolder,
+                            std::vector<std::string>& unreadable) {
+  std::vector<Sample> out;
+  const std::string dataFolder = data::DataFolder(programFolder);
+  auto attempt = [&](const std::string& path, auto&& read) {
+    if (!std::filesystem::exists(path)) {
+      unreadable.push_back("「" + data::baseName(path) + "」がありません");
+      return;
+    }
+    try {
+      read(path);
+    } catch (const data::DataError& e) {
+      unreadable.push_back(e.message());
+    }
+  };
+  attempt(dataFolder + std::string(data::kNazonazoQuestions),
+          [&](const std::string& p) { quizSamples("nazo", p, out); });
+  attempt(dataFolder + std::string(data::kOmoideQuestions),
+          [&](const std::string& p) { quizSamples("quiz", p, out); });
+  documentSamples(data::DocumentFolder(programFolder), out, unreadable);
+  attempt(dataFolder + std::string(data::kKiokuBunFile), [&](const std::string& p) {
+    auto rows = drills::readKiokuBun(p);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+      out.push_back({"kioku",
+                     data::baseName(p) + " " + decimal(static_cast<std::int64_t>(i + 1)) + "行目",
+                     {"lblMondaiBun"},
+                     rows[i].question});
+  });
+  attempt(dataFolder + std::string(data::kNijiJyukugoFile), [&](const std::string& p) {
+    auto records = drills::readJyukugo(p);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      const std::string where =
+          data::baseName(p) + " " + decimal(static_cast<std::int64_t>(i + 1)) + "組目";
+      const auto& r = records[i];
+      // The centre, the kanji before it and the kanji after it.
+      auto chars = data::utf8Characters(r.saki.front());
+      out.push_back({"jyukugo", where, {"lblKanji", 0}, chars[0]});
+      for (const auto& c : r.ato)
+        out.push_back(
+            {"jyukugo", where + "「" + c + "」", {"lblKanji", 1}, data::utf8Characters(c)[0]});
+      for (const auto& c : r.saki)
+        out.push_back(
+            {"jyukugo", where + "「" + c + "」", {"lblKanji", 3}, data::utf8Characters(c)[1]});
+    }
+  });
+  return out;
+}
+
+}  // namespace zunobi::preview
