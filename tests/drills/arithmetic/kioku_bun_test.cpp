@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "data/cp932.h"
 #include "data/data_error.h"
+#include "data/folders.h"
 #include "data/temp_folder.h"
 
 namespace zunobi::drills {
@@ -51,6 +54,16 @@ TEST(KiokuBunTest, RefusesFilesTheDrillCannotUse) {
     } catch (const data::DataError& e) {
       EXPECT_EQ(e.problem(), c.problem) << c.what;
     }
+  }
+}
+
+TEST(KiokuBunTest, TheShippedQuestionsLoad) {
+  auto rows = readKiokuBun(data::DataFolder() + std::string(data::kKiokuBunFile));
+  EXPECT_GE(rows.size(), 300u);
+  std::set<std::string> seen;
+  for (const auto& r : rows) {
+    EXPECT_FALSE(r.question.empty());
+    EXPECT_TRUE(seen.insert(r.question).second) << r.question << " again";
   }
 }
 
