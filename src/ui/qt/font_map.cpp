@@ -1,9 +1,12 @@
 #include "ui/qt/font_map.h"
 
 #include <fontconfig/fontconfig.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 namespace zunobi::ui::qt {
@@ -15,7 +18,34 @@ QString familyFor(std::string_view face) {
   return QStringLiteral("IPAPGothic");
 }
 
-void prepareFonts() {
+namespace {
+
+// Where Debian's font packages put the design faces' files. Elsewhere the
+// folders are looked up, which costs a reading of every font folder's cache.
+constexpr const char* kPackagedFaceFiles[] = {
+    "/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf",
+    "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf",
+    "/usr/share/fonts/opentype/ipafont-mincho/ipamp.ttf",
+    "/usr/share/fonts/truetype/motoya-l-maruberi/MTLmr3m.ttf",
+};
+
+void addFolderOf(const char* file, std::vector<QByteArray>& folders) {
+  // A file reached through a link (Debian's fonts-japanese-gothic.ttf) names
+  // a folder full of other faces; its real folder holds just this one.
+  char real[PATH_MAX];
+  QByteArray folder(realpath(file, real) ? real : file);
+  folder.truncate(folder.lastIndexOf('/'));
+  if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(folder);
+}
+
+bool packagedFolders(std::vector<QByteArray>& folders) {
+  for (const char* file : kPackagedFaceFiles)
+    if (access(file, R_OK) != 0) return false;
+  for (const char* file : kPackagedFaceFiles) addFolderOf(file, folders);
+  return true;
+}
+
+bool searchedFolders(std::vector<QByteArray>& folders) {
   static const char kFolders[] =
       "<fontconfig>"
       "<dir>/usr/share/fonts</dir>"
@@ -24,14 +54,11 @@ void prepareFonts() {
       "<cachedir>/var/cache/fontconfig</cachedir>"
       "<cachedir prefix=\"xdg\">fontconfig</cachedir>"
       "</fontconfig>";
-  // First the font folders' caches, to find the folders of the design
-  // faces; then a configuration that holds just those folders.
-  FcConfig* folders = FcConfigCreate();
-  if (!folders) return;
-  std::vector<QByteArray> fontFolders;
-  bool usable = FcConfigParseAndLoadFromMemory(folders, reinterpret_cast<const FcChar8*>(kFolders),
-                                               FcFalse) &&
-                FcConfigBuildFonts(folders);
+  FcConfig* all = FcConfigCreate();
+  if (!all) return false;
+  bool usable =
+      FcConfigParseAndLoadFromMemory(all, reinterpret_cast<const FcChar8*>(kFolders), FcFalse) &&
+      FcConfigBuildFonts(all);
   for (std::string_view face : {faces::PGothic, faces::Gothic, faces::PMincho, faces::Pop}) {
     if (!usable) break;
     const QByteArray family = familyFor(face).toUtf8();
@@ -39,23 +66,27 @@ void prepareFonts() {
                                         reinterpret_cast<const FcChar8*>(family.constData()),
                                         static_cast<char*>(nullptr));
     FcObjectSet* objects = FcObjectSetBuild(FC_FILE, static_cast<char*>(nullptr));
-    FcFontSet* found = FcFontList(folders, pattern, objects);
+    FcFontSet* found = FcFontList(all, pattern, objects);
     usable = found && found->nfont > 0;
     for (int i = 0; usable && i < found->nfont; ++i) {
       FcChar8* file = nullptr;
-      if (FcPatternGetString(found->fonts[i], FC_FILE, 0, &file) != FcResultMatch) continue;
-      QByteArray folder(reinterpret_cast<const char*>(file));
-      folder.truncate(folder.lastIndexOf('/'));
-      if (std::find(fontFolders.begin(), fontFolders.end(), folder) == fontFolders.end())
-        fontFolders.push_back(folder);
+      if (FcPatternGetString(found->fonts[i], FC_FILE, 0, &file) == FcResultMatch)
+        addFolderOf(reinterpret_cast<const char*>(file), folders);
     }
     if (found) FcFontSetDestroy(found);
     FcObjectSetDestroy(objects);
     FcPatternDestroy(pattern);
   }
-  FcConfigDestroy(folders);
-  if (!usable) return;
+  FcConfigDestroy(all);
+  return usable;
+}
 
+}  // namespace
+
+void prepareFonts() {
+  // A configuration that holds just the folders of the design faces.
+  std::vector<QByteArray> fontFolders;
+  if (!packagedFolders(fontFolders) && !searchedFolders(fontFolders)) return;
   QByteArray xml("<fontconfig>");
   for (const QByteArray& folder : fontFolders)
     xml += "<dir>" + QString::fromUtf8(folder).toHtmlEscaped().toUtf8() + "</dir>";
@@ -64,9 +95,9 @@ void prepareFonts() {
       "<cachedir prefix=\"xdg\">fontconfig</cachedir></fontconfig>";
   FcConfig* config = FcConfigCreate();
   if (!config) return;
-  usable = FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(xml.constData()),
-                                          FcFalse) &&
-           FcConfigBuildFonts(config);
+  bool usable = FcConfigParseAndLoadFromMemory(
+                    config, reinterpret_cast<const FcChar8*>(xml.constData()), FcFalse) &&
+                FcConfigBuildFonts(config);
   if (usable && FcConfigSetCurrent(config)) {
     FcConfigDestroy(config);  // the library holds its own reference now
     return;
