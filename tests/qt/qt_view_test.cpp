@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -78,6 +79,11 @@ TEST(QtViewTest, ClickOnTheRealButtonReachesTheHandler) {
   QApplication::processEvents();
   EXPECT_EQ(app.manager.loadedNames(), std::vector<std::string>{"frm2Keisan"});
   ASSERT_NE(app.window("frm2Keisan"), nullptr);
+  // The title follows the first paint.
+  QElapsedTimer waited;
+  waited.start();
+  while (app.window("frm2Keisan")->windowTitle().isEmpty() && waited.elapsed() < 2000)
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
   EXPECT_EQ(app.window("frm2Keisan")->windowTitle(), QStringLiteral("計算問題"));
   EXPECT_TRUE(app.window("frm2Keisan")->isVisible());
 }

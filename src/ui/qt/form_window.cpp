@@ -64,7 +64,10 @@ void FormWindow::detach() {
 }
 
 void FormWindow::build() {
-  setWindowTitle(qtText(form_->caption()));
+  // The title waits for the first paint: a Japanese title costs Xlib a
+  // compound-text conversion of a few milliseconds that would keep the
+  // window blank.
+  titlePending_ = true;
   // Frames first, so that their children can be placed inside them.
   for (const auto& c : form_->controls())
     if (c->kind() == ControlKind::Frame && c->parent().name.empty())
@@ -294,7 +297,7 @@ void FormWindow::controlChanged(const Control& control, Property property) {
 void FormWindow::formChanged(const Form& form, FormProperty property) {
   switch (property) {
     case FormProperty::Caption:
-      setWindowTitle(qtText(form.caption()));
+      if (!titlePending_) setWindowTitle(qtText(form.caption()));
       break;
     case FormProperty::ClientSize:
       applyClientSize();
@@ -350,6 +353,15 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::Paint && titlePending_) {
+    titlePending_ = false;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          if (form_) setWindowTitle(qtText(form_->caption()));
+        },
+        Qt::QueuedConnection);
+  }
   if (watched == client_ && event->type() == QEvent::Resize && form_ && form_->resizable()) {
     auto* re = static_cast<QResizeEvent*>(event);
     form_->resize(toTwips(re->size().width()), toTwips(re->size().height()));

@@ -51,7 +51,8 @@ class FormWindow final : public QMainWindow, public FormView {
   std::map<ControlId, QWidget*> widgets_;
   std::map<ControlId, QAction*> actions_;
   std::map<QObject*, ControlId> textBoxes_;
-  bool syncing_ = false;  // a model change being shown, not user input
+  bool syncing_ = false;       // a model change being shown, not user input
+  bool titlePending_ = false;  // until the first paint
 };
 
 }  // namespace zunobi::ui::qt
