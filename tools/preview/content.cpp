@@ -176,12 +176,17 @@ std::vector<Sample> samples(const std::string& programFolder,
       // The centre, the kanji before it and the kanji after it.
       auto chars = data::utf8Characters(r.saki.front());
       out.push_back({"jyukugo", where, {"lblKanji", 0}, chars[0]});
-      for (const auto& c : r.ato)
-        out.push_back(
-            {"jyukugo", where + "「" + c + "」", {"lblKanji", 1}, data::utf8Characters(c)[0]});
-      for (const auto& c : r.saki)
-        out.push_back(
-            {"jyukugo", where + "「" + c + "」", {"lblKanji", 3}, data::utf8Characters(c)[1]});
+      // Before the centre on the left and above, after it on the right and below.
+      for (std::size_t k = 0; k < r.ato.size(); ++k)
+        out.push_back({"jyukugo",
+                       where + "「" + r.ato[k] + "」",
+                       {"lblKanji", 1 + int(k % 2)},
+                       data::utf8Characters(r.ato[k])[0]});
+      for (std::size_t k = 0; k < r.saki.size(); ++k)
+        out.push_back({"jyukugo",
+                       where + "「" + r.saki[k] + "」",
+                       {"lblKanji", 3 + int(k % 2)},
+                       data::utf8Characters(r.saki[k])[1]});
     }
   });
   return out;
