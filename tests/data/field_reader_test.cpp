@@ -7,6 +7,7 @@
 
 #include "data/cp932.h"
 #include "data/data_error.h"
+#include "data_error_of.h"
 #include "temp_folder.h"
 
 namespace zunobi::data {
@@ -96,13 +97,10 @@ TEST(FieldReader, NumberFields) {
       {false, DataProblem::NotANumber, 3},      // empty
   };
   for (const auto& b : bad) {
-    try {
-      b.whole ? in.readInt16() : in.readNumber();
-      ADD_FAILURE() << "accepted on line " << b.line;
-    } catch (const DataError& e) {
-      EXPECT_EQ(e.problem(), b.problem);
-      EXPECT_EQ(e.line(), b.line);
-    }
+    auto e = testing::errorOf([&] { b.whole ? in.readInt16() : in.readNumber(); });
+    ASSERT_TRUE(e) << "accepted on line " << b.line;
+    EXPECT_EQ(e->problem(), b.problem);
+    EXPECT_EQ(e->line(), b.line);
   }
   EXPECT_EQ(in.readInt16(), 7) << "a quoted number is a number";
   EXPECT_TRUE(in.atEnd());
@@ -124,16 +122,15 @@ TEST(FieldReader, ErrorsCarryFileAndLine) {
       {"after a quoted line end", "\"a\r\nb\",c\r\n\"d", 2, DataProblem::UnclosedQuote, 3},
   };
   for (const auto& c : cases) {
-    try {
+    auto e = testing::errorOf([&] {
       FieldReader in("t.csv", c.text);
       if (c.k == 0) in.read();
       while (!in.atEnd()) in.read(c.k);
-      ADD_FAILURE() << c.what << ": no error";
-    } catch (const DataError& e) {
-      EXPECT_EQ(e.problem(), c.problem) << c.what;
-      EXPECT_EQ(e.line(), c.line) << c.what;
-      EXPECT_EQ(e.fileName(), "t.csv") << c.what;
-    }
+    });
+    ASSERT_TRUE(e) << c.what << ": no error";
+    EXPECT_EQ(e->problem(), c.problem) << c.what;
+    EXPECT_EQ(e->line(), c.line) << c.what;
+    EXPECT_EQ(e->fileName(), "t.csv") << c.what;
   }
 }
 

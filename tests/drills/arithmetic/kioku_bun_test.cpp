@@ -6,6 +6,7 @@
 
 #include "data/cp932.h"
 #include "data/data_error.h"
+#include "data/data_error_of.h"
 #include "data/folders.h"
 #include "data/temp_folder.h"
 
@@ -48,12 +49,9 @@ TEST(KiokuBunTest, RefusesFilesTheDrillCannotUse) {
       {"a last line cut short", "1,\"a\"\r\n", data::DataProblem::PastEnd},
   };
   for (const auto& c : cases) {
-    try {
-      readText(c.text);
-      ADD_FAILURE() << c.what << ": no error";
-    } catch (const data::DataError& e) {
-      EXPECT_EQ(e.problem(), c.problem) << c.what;
-    }
+    auto e = data::testing::errorOf([&] { readText(c.text); });
+    ASSERT_TRUE(e) << c.what << ": no error";
+    EXPECT_EQ(e->problem(), c.problem) << c.what;
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "data/cp932.h"
 #include "data/data_error.h"
+#include "data/data_error_of.h"
 #include "data/temp_folder.h"
 
 namespace zunobi::drills {
@@ -111,19 +112,13 @@ TEST(JyukugoTableTest, BrokenFilesAreErrorsThatNameTheirTrouble) {
        DataProblem::PastEnd},
   };
   for (const auto& c : cases) {
-    try {
-      readText(c.text);
-      ADD_FAILURE() << c.what << ": no error";
-    } catch (const DataError& e) {
-      EXPECT_EQ(e.problem(), c.problem) << c.what;
-    }
+    auto e = data::testing::errorOf([&] { readText(c.text); });
+    ASSERT_TRUE(e) << c.what << ": no error";
+    EXPECT_EQ(e->problem(), c.problem) << c.what;
   }
-  try {
-    readJyukugo("/nonexistent/二字熟語.csv");
-    ADD_FAILURE() << "a missing file reads";
-  } catch (const DataError& e) {
-    EXPECT_EQ(e.problem(), DataProblem::Missing);
-  }
+  auto missing = data::testing::errorOf([] { readJyukugo("/nonexistent/二字熟語.csv"); });
+  ASSERT_TRUE(missing);
+  EXPECT_EQ(missing->problem(), DataProblem::Missing);
 }
 
 }  // namespace
