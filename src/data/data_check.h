@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "data/limits.h"
+
 namespace zunobi::data {
 
 struct CheckFinding {
@@ -48,14 +50,5 @@ void checkQuestionFile(const std::string& path, const std::string& sourcePath, C
 void checkKiokuBun(const std::string& path, CheckReport& report);
 void checkNijiJyukugo(const std::string& path, CheckReport& report);
 void checkDocument(const std::string& path, CheckReport& report);
-
-// Limits of the files.
-inline constexpr std::int32_t kMaxKiokuBun = 500;
-inline constexpr std::int32_t kMinKiokuBun = 20;  // ten questions of two sentences each
-inline constexpr std::int32_t kMaxJyukugo = 1500;
-inline constexpr int kJyukugoFields = 63;
-inline constexpr int kMaxCompounds = 30;
-inline constexpr std::int32_t kMaxDocumentLines = 300;
-inline constexpr std::size_t kMaxQuestionChars = 100;
 
 }  // namespace zunobi::data

@@ -9,9 +9,9 @@ std::vector<KiokuBunRow> readKiokuBun(const std::string& path) {
   data::FieldReader in = data::FieldReader::open(path);
   std::vector<KiokuBunRow> rows;
   while (!in.atEnd()) {
-    if (static_cast<std::int32_t>(rows.size()) == kMaxKiokuBun)
+    if (static_cast<std::int32_t>(rows.size()) == data::kMaxKiokuBun)
       throw data::DataError(data::DataProblem::TooManyRecords, path, in.line(),
-                            ui::decimal(kMaxKiokuBun));
+                            ui::decimal(data::kMaxKiokuBun));
     in.readInt16();  // a sequence number, not used
     data::Field category = in.read();
     rows.push_back({std::move(category), in.read().text()});

@@ -7,10 +7,9 @@
 #include <vector>
 
 #include "data/field_reader.h"
+#include "data/limits.h"
 
 namespace zunobi::drills {
-
-inline constexpr std::int32_t kMaxKiokuBun = 500;
 
 struct KiokuBunRow {
   data::Field category;  // kept as read, not shown

@@ -10,8 +10,9 @@ namespace zunobi::drills {
 std::string fixedWidthText(const std::string& utf8) {
   auto chars = data::utf8Characters(utf8);
   std::string out;
-  for (std::size_t i = 0; i < chars.size() && i < kQuestionChars; ++i) out += chars[i];
-  if (chars.size() < kQuestionChars) out.append(kQuestionChars - chars.size(), ' ');
+  for (std::size_t i = 0; i < chars.size() && i < data::kMaxQuestionChars; ++i) out += chars[i];
+  if (chars.size() < data::kMaxQuestionChars)
+    out.append(data::kMaxQuestionChars - chars.size(), ' ');
   return out;
 }
 
@@ -19,9 +20,9 @@ DocumentFile readDocumentFile(const std::string& path) {
   data::FieldReader in = data::FieldReader::open(path);
   DocumentFile doc;
   while (!in.atEnd()) {
-    if (doc.lineCount == kMaxDocumentLines)
+    if (doc.lineCount == data::kMaxDocumentLines)
       throw data::DataError(data::DataProblem::TooManyRecords, path, in.line(),
-                            ui::decimal(kMaxDocumentLines));
+                            ui::decimal(data::kMaxDocumentLines));
     ++doc.lineCount;
     data::Field first = in.read();
     data::Field second = in.read();

@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace zunobi::drills {
+#include "data/limits.h"
 
-inline constexpr std::int32_t kMaxDocumentLines = 300;
-inline constexpr std::size_t kQuestionChars = 100;
+namespace zunobi::drills {
 
 struct DocumentFile {
   std::string text;                    // every document line followed by CR LF, in file order

@@ -13,7 +13,7 @@ namespace {
 // cannot make a puzzle.
 std::optional<std::vector<std::string>> counted(const std::vector<data::Field>& slots,
                                                 double count) {
-  if (count != std::floor(count) || count < 2 || count > kJyukugoSlots) return std::nullopt;
+  if (count != std::floor(count) || count < 2 || count > data::kMaxCompounds) return std::nullopt;
   std::vector<std::string> compounds;
   for (int i = 0; i < static_cast<int>(count); ++i) {
     const std::string& c = slots[static_cast<std::size_t>(i)].text();
@@ -28,11 +28,11 @@ std::optional<std::vector<std::string>> counted(const std::vector<data::Field>& 
 std::vector<JyukugoRecord> readJyukugo(const std::string& path) {
   data::FieldReader in = data::FieldReader::open(path);
   std::vector<JyukugoRecord> records;
-  while (!in.atEnd() && static_cast<std::int32_t>(records.size()) < kMaxJyukugoRecords) {
+  while (!in.atEnd() && static_cast<std::int32_t>(records.size()) < data::kMaxJyukugo) {
     in.readInt16();  // a sequence number, not used
-    auto sakiSlots = in.read(kJyukugoSlots);
+    auto sakiSlots = in.read(data::kMaxCompounds);
     double sakiCount = in.readNumber();
-    auto atoSlots = in.read(kJyukugoSlots);
+    auto atoSlots = in.read(data::kMaxCompounds);
     double atoCount = in.readNumber();
     auto saki = counted(sakiSlots, sakiCount);
     auto ato = counted(atoSlots, atoCount);

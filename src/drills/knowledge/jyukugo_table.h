@@ -6,15 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "data/limits.h"
+
 namespace zunobi::drills {
 
 struct JyukugoRecord {
   std::vector<std::string> saki;  // centre + X
   std::vector<std::string> ato;   // X + centre
 };
-
-inline constexpr std::int32_t kMaxJyukugoRecords = 1500;
-inline constexpr int kJyukugoSlots = 30;
 
 // Reads the file's records, 63 fields each wherever the line breaks fall,
 // and keeps the usable ones: both counts 2 … 30, every counted slot a

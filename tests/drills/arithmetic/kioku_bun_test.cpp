@@ -36,8 +36,8 @@ TEST(KiokuBunTest, ReadsTheQuestionOfEveryLine) {
 
 TEST(KiokuBunTest, RefusesFilesTheDrillCannotUse) {
   std::string full;
-  for (int i = 1; i <= kMaxKiokuBun; ++i) full += std::to_string(i) + ",\"a\",\"b\"\r\n";
-  EXPECT_EQ(readText(full).size(), static_cast<std::size_t>(kMaxKiokuBun));
+  for (int i = 1; i <= data::kMaxKiokuBun; ++i) full += std::to_string(i) + ",\"a\",\"b\"\r\n";
+  EXPECT_EQ(readText(full).size(), static_cast<std::size_t>(data::kMaxKiokuBun));
   struct Case {
     const char* what;
     std::string text;

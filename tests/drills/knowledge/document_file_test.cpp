@@ -19,7 +19,7 @@ DocumentFile readText(const std::string& utf8) {
 }
 
 std::string padded(const std::string& text, std::size_t chars) {
-  return text + std::string(kQuestionChars - chars, ' ');
+  return text + std::string(data::kMaxQuestionChars - chars, ' ');
 }
 
 TEST(DocumentFileTest, SplitsDocumentLinesFromQuestions) {
@@ -58,16 +58,16 @@ TEST(DocumentFileTest, QuestionsAndAnswersAreHeldInOneHundredCharacters) {
   auto doc = readText("\"本文\",1\r\n\"" + longText + "\",\"" + longText + "\"\r\n");
   auto chars = data::utf8Characters(longText);
   std::string first100;
-  for (std::size_t i = 0; i < kQuestionChars; ++i) first100 += chars[i];
+  for (std::size_t i = 0; i < data::kMaxQuestionChars; ++i) first100 += chars[i];
   EXPECT_EQ(doc.questions[0], first100);
   EXPECT_EQ(doc.answers[0], first100);
-  EXPECT_EQ(fixedWidthText(""), std::string(kQuestionChars, ' '));
+  EXPECT_EQ(fixedWidthText(""), std::string(data::kMaxQuestionChars, ' '));
 }
 
 TEST(DocumentFileTest, RefusesWhatTheDrillCannotHold) {
   std::string text;
-  for (int i = 0; i < kMaxDocumentLines; ++i) text += "\"行\",1\r\n";
-  EXPECT_EQ(readText(text).lineCount, kMaxDocumentLines);
+  for (int i = 0; i < data::kMaxDocumentLines; ++i) text += "\"行\",1\r\n";
+  EXPECT_EQ(readText(text).lineCount, data::kMaxDocumentLines);
   struct Case {
     const char* what;
     std::string text;

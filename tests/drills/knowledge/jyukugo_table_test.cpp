@@ -21,7 +21,7 @@ std::string record(int seq, const std::vector<std::string>& saki,
                    std::string atoCount = {}) {
   auto slots = [](const std::vector<std::string>& list) {
     std::string out;
-    for (int i = 0; i < kJyukugoSlots; ++i)
+    for (int i = 0; i < data::kMaxCompounds; ++i)
       out += "," + (i < static_cast<int>(list.size()) ? "\"" + list[i] + "\"" : std::string());
     return out;
   };
@@ -94,9 +94,9 @@ TEST(JyukugoTableTest, ARecordIsSixtyThreeFieldsWhereverTheLinesBreak) {
 
 TEST(JyukugoTableTest, ReadsAtMostFifteenHundredUsableRecords) {
   std::string text;
-  for (int i = 1; i <= kMaxJyukugoRecords + 2; ++i) text += record(i, kYamaSaki, kYamaAto);
+  for (int i = 1; i <= data::kMaxJyukugo + 2; ++i) text += record(i, kYamaSaki, kYamaAto);
   text += "not even a record";
-  EXPECT_EQ(readText(text).size(), static_cast<std::size_t>(kMaxJyukugoRecords));
+  EXPECT_EQ(readText(text).size(), static_cast<std::size_t>(data::kMaxJyukugo));
 }
 
 TEST(JyukugoTableTest, BrokenFilesAreErrorsThatNameTheirTrouble) {
