@@ -2,7 +2,7 @@
 
 #include "app/frm1_main.h"
 #include "app/frm8_info.h"
-#include "data/frm9_kankyo.h"
+#include "app/frm9_kankyo.h"
 #include "drills/arithmetic/frm2_keisan.h"
 #include "drills/arithmetic/frm2_keisan_saikoro.h"
 #include "drills/arithmetic/frm2_kioku1.h"
@@ -28,7 +28,7 @@ ui::FormRegistry build() {
   ui::FormRegistry r;
   add<Frm1Main>(r);
   add<Frm8Info>(r);
-  add<data::Frm9Kankyo>(r);
+  add<Frm9Kankyo>(r);
   add<Frm2Keisan>(r);
   add<Frm2Kioku1>(r);
   add<Frm2Kioku2>(r);
@@ -40,9 +40,9 @@ ui::FormRegistry build() {
   add<Frm2Bunsyo>(r);
   add<Frm21NijiJyukugo>(r);
   r.add(std::string(Frm2Quiz::kNazoName),
-        [](ui::Services& s) { return std::make_shared<Frm2Quiz>(s, QuizKind::Nazo); });
+        [](ui::Services& s) { return std::make_shared<Frm2Quiz>(s, data::QuizList::Nazonazo); });
   r.add(std::string(Frm2Quiz::kQuizName),
-        [](ui::Services& s) { return std::make_shared<Frm2Quiz>(s, QuizKind::Quiz); });
+        [](ui::Services& s) { return std::make_shared<Frm2Quiz>(s, data::QuizList::Omoide); });
   return r;
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "drills/drill_window.h"
 #include "ui/form.h"
 
 namespace zunobi::app {
@@ -25,7 +26,7 @@ extern const std::array<DrillEntry, 12> kDrills;
 
 class Frm1Main final : public ui::Form {
  public:
-  static constexpr std::string_view kName = "frm1Main";
+  static constexpr std::string_view kName = drills::kMenuForm;
   static constexpr std::string_view kKankyoShortcut = "Ctrl+Shift+K";
   explicit Frm1Main(ui::Services& services);
 

@@ -6,9 +6,11 @@
 
 #include "data/cp932.h"
 #include "data/data_error.h"
+#include "data/document_file.h"
 #include "data/field_reader.h"
 #include "data/file_io.h"
 #include "data/folders.h"
+#include "data/jyukugo_table.h"
 #include "data/quiz_preparation.h"
 #include "data/record_file.h"
 #include "ui/text.h"
@@ -220,19 +222,23 @@ void checkNijiJyukugo(const std::string& path, CheckReport& r) {
     std::optional<std::string> centre;
     bool usableRecord = true;
     bool countsValid = true;
+    bool slotsValid = true;
     for (const auto& list : lists) {
-      auto count = wholeNumber(f[list.counted], 0, kMaxCompounds);
+      const auto first = f.begin() + static_cast<std::ptrdiff_t>(list.first);
+      const std::vector<Field> slots(first, first + kMaxCompounds);
+      const Field& counted = f[list.counted];
+      // The drill's own rule decides whether the record makes a puzzle.
+      if (!counted.isNumber() || !usableCompounds(slots, counted.number())) usableRecord = false;
+      auto count = wholeNumber(counted, 0, kMaxCompounds);
       if (!count) {
         r.problem(path, line,
                   std::string(list.name) + "の数が0から30の整数ではありません「" +
-                      excerpt(f[list.counted].text()) + "」");
-        usableRecord = false;
+                      excerpt(counted.text()) + "」");
         countsValid = false;
         continue;
       }
-      if (*count < 2) usableRecord = false;
       for (int slot = 1; slot <= kMaxCompounds; ++slot) {
-        const Field& c = f[list.first + static_cast<std::size_t>(slot) - 1];
+        const Field& c = slots[static_cast<std::size_t>(slot) - 1];
         std::string where = std::string(list.name) + "の" + decimal(slot) + "番目";
         if (slot > *count) {
           if (!c.text().empty()) r.problem(path, line, where + "は数を超えるのに空ではありません");
@@ -241,6 +247,7 @@ void checkNijiJyukugo(const std::string& path, CheckReport& r) {
         auto chars = utf8Characters(c.text());
         if (chars.size() != 2) {
           r.problem(path, line, where + "が二字ではありません「" + excerpt(c.text()) + "」");
+          slotsValid = false;
           continue;
         }
         if (!centre) centre = chars[list.centreAt];
@@ -253,7 +260,7 @@ void checkNijiJyukugo(const std::string& path, CheckReport& r) {
       if (++usable == kMaxJyukugo + 1)
         r.problem(path, line,
                   "使える熟語の組が上限を超えています（上限" + decimal(kMaxJyukugo) + "組）");
-    } else if (countsValid) {
+    } else if (countsValid && slotsValid) {
       r.warning(path, line, "熟語の数が2未満のため、この組は使われません");
     }
   });
@@ -268,7 +275,7 @@ void checkDocument(const std::string& path, CheckReport& r) {
     if (++lines == kMaxDocumentLines + 1)
       r.problem(path, line, "行数が上限を超えています（上限" + decimal(kMaxDocumentLines) + "行）");
     if (!fieldCount(r, path, line, f, 2)) return;
-    if (f[1].equals("1")) {
+    if (isDocumentLine(f[1])) {
       ++text;
       return;
     }

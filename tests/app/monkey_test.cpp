@@ -2,15 +2,16 @@
 // would: no exception escapes, every caption stays valid text, and the
 // back button still returns to the menu at the end.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <optional>
 #include <random>
 
-#include "app/drill_window.h"
 #include "app/form_registry.h"
+#include "app/frm1_main.h"
 #include "data/folders.h"
+#include "drills/drill_window.h"
+#include "support/temp_folder.h"
 #include "ui/services_real.h"
 #include "ui/testing.h"
 #include "ui/window_manager.h"
@@ -36,26 +37,18 @@ const char* const kTyped[] = {"1", "0", "9", "-", " ", "１", "+", "12", "", "ab
 // copy of the data that ships.
 class ProgramFolderCopy {
  public:
-  explicit ProgramFolderCopy(bool withData)
-      : root_(std::filesystem::temp_directory_path() /
-              ("zunobi-monkey-" + std::to_string(::getpid()) + (withData ? "-data" : "-empty"))) {
-    std::filesystem::remove_all(root_);
-    std::filesystem::create_directories(root_);
+  explicit ProgramFolderCopy(bool withData) {
     if (withData)
       for (const char* dir : {"file", "作業ファイル", "bun"}) {
         const auto from = std::filesystem::path(data::ProgramFolder()) / dir;
         if (std::filesystem::exists(from))
           std::filesystem::copy(from, root_ / dir, std::filesystem::copy_options::recursive);
       }
-    scoped_.emplace(root_.string());
-  }
-  ~ProgramFolderCopy() {
-    scoped_.reset();
-    std::filesystem::remove_all(root_);
+    scoped_.emplace(root_.path());
   }
 
  private:
-  std::filesystem::path root_;
+  data::testing::TempFolder root_;
   std::optional<data::ScopedProgramFolder> scoped_;
 };
 
@@ -64,23 +57,22 @@ class MonkeyTest : public ::testing::TestWithParam<bool> {};
 TEST_P(MonkeyTest, NoWindowBreaksUnderRandomUse) {
   ProgramFolderCopy folder(GetParam());
   for (const std::string& name : formRegistry().names()) {
-    if (name == kMenuForm) continue;
+    if (name == Frm1Main::kName) continue;
     SCOPED_TRACE(name);
     ui::testing::FakeClock clock;
     ui::ClockSeededRandom random(clock);
     ui::testing::RecordingMessageBox box;
     ui::WindowManager manager(formRegistry(), clock, random, box);
-    manager.show(kMenuForm);
+    manager.show(Frm1Main::kName);
     manager.show(name);
     std::mt19937 pick(12345);
     auto leaves = [&](const ui::Form& f, const ui::Control& c) {
-      if (auto* drill = dynamic_cast<const DrillWindow*>(&f))
+      if (auto* drill = dynamic_cast<const drills::DrillWindow*>(&f))
         return c.name() == drill->frame().backButton && c.index() == drill->frame().backIndex;
       return c.name() == "cmdToMain" || c.name() == "cmdClose";
     };
 
-    int steps = 0;
-    for (; steps < 3000; ++steps) {
+    for (int steps = 0; steps < 3000; ++steps) {
       auto form = manager.shared(name);
       ASSERT_NE(form, nullptr) << "left the window at step " << steps;
       const auto& controls = form->controls();
@@ -116,18 +108,24 @@ TEST_P(MonkeyTest, NoWindowBreaksUnderRandomUse) {
       });
       ASSERT_FALSE(manager.ended());
     }
-    EXPECT_EQ(steps, 3000);
 
     auto form = manager.shared(name);
     ASSERT_NE(form, nullptr);
     for (const auto& c : form->controls()) EXPECT_TRUE(validUtf8(c->caption())) << c->id().text();
-    if (auto* drill = dynamic_cast<DrillWindow*>(form.get())) {
+    if (auto* drill = dynamic_cast<drills::DrillWindow*>(form.get())) {
       const auto& frame = drill->frame();
       EXPECT_TRUE(form->showing(form->control(frame.backButton, frame.backIndex)));
       form->click(frame.backButton, frame.backIndex);
-      EXPECT_EQ(manager.find(name), nullptr);
+      // Back leads to a fresh menu, the only window left.
+      EXPECT_EQ(manager.loadedNames(), std::vector<std::string>{std::string(Frm1Main::kName)});
+      auto* menu = manager.find(Frm1Main::kName);
+      ASSERT_NE(menu, nullptr);
+      EXPECT_TRUE(menu->control("cmdEnd").hasFocus());
+      EXPECT_FALSE(menu->control("mnuKankyo").visible());
+    } else {
+      // A side window leaves the menu it was opened beside.
+      EXPECT_NE(manager.find(Frm1Main::kName), nullptr);
     }
-    EXPECT_NE(manager.find(kMenuForm), nullptr);
   }
 }
 

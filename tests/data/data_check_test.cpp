@@ -9,7 +9,7 @@
 #include "data/folders.h"
 #include "data/quiz_preparation.h"
 #include "data/record_file.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace zunobi::data {
 namespace {
@@ -71,8 +71,12 @@ TEST(DataCheck, EveryFileAgainstItsLayout) {
        {"2:0から30の整数ではありません"}},
       {"fewer compounds than the count",
        checkNijiJyukugo,
-       jyukugo(4, 3),
+       jyukugo(4, 3) + jyukugo(2, 2),
        {"1:4番目が二字ではありません"}},
+      {"no record the drill can use",
+       checkNijiJyukugo,
+       jyukugo(4, 3),
+       {"1:4番目が二字ではありません", "0:使える熟語の組がありません"}},
       {"a compound without the centre",
        checkNijiJyukugo,
        "1,大木,小川" + repeat(",", 28) + ",2,巨大,最大" + repeat(",", 28) + ",2\r\n",

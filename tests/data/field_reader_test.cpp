@@ -7,8 +7,8 @@
 
 #include "data/cp932.h"
 #include "data/data_error.h"
-#include "data_error_of.h"
-#include "temp_folder.h"
+#include "support/data_error_of.h"
+#include "support/temp_folder.h"
 
 namespace zunobi::data {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "data/cp932.h"
 #include "data/data_error.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace zunobi::data {
 namespace {

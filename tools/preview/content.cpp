@@ -4,11 +4,11 @@
 
 #include "data/cp932.h"
 #include "data/data_error.h"
+#include "data/document_file.h"
 #include "data/folders.h"
+#include "data/jyukugo_table.h"
+#include "data/kioku_bun.h"
 #include "data/record_file.h"
-#include "drills/arithmetic/kioku_bun.h"
-#include "drills/knowledge/document_file.h"
-#include "drills/knowledge/jyukugo_table.h"
 #include "ui/controls.h"
 #include "ui/text.h"
 
@@ -49,25 +49,21 @@ void documentSamples(const std::string& folder, std::vector<Sample>& out,
                      std::vector<std::string>& unreadable) {
   for (int n = 1; n <= data::kDocumentCount; ++n) {
     const std::string path = folder + data::DocumentFileName(n);
-    drills::DocumentFile doc;
+    data::DocumentFile doc;
     try {
-      doc = drills::readDocumentFile(path);
+      doc = data::readDocumentFile(path);
     } catch (const data::DataError& e) {
       unreadable.push_back(e.message());
       continue;
     }
     const std::string name = data::baseName(path);
-    out.push_back({"bunsyo", name, {"lblBunsyo"}, doc.text});
-    std::size_t start = 0;
-    for (int line = 1; start < doc.text.size(); ++line) {
-      std::size_t end = doc.text.find("\r\n", start);
+    out.push_back({"bunsyo", name, {"lblBunsyo"}, data::documentText(doc)});
+    for (std::size_t line = 0; line < doc.lines.size(); ++line)
       out.push_back({"bunsyo",
-                     name + " 文書の" + decimal(line) + "行目",
+                     name + " 文書の" + decimal(static_cast<std::int64_t>(line + 1)) + "行目",
                      {"lblBunsyo"},
-                     doc.text.substr(start, end - start),
+                     doc.lines[line],
                      true});
-      start = end + 2;
-    }
     for (std::size_t q = 0; q < doc.questions.size(); ++q) {
       const std::string where = name + " 質問" + decimal(static_cast<std::int64_t>(q + 1));
       out.push_back({"bunsyo", where, {"lblQs"}, doc.questions[q]});
@@ -141,7 +137,7 @@ std::vector<Sample> samples(const std::string& programFolder,
           [&](const std::string& p) { quizSamples("quiz", p, out); });
   documentSamples(data::DocumentFolder(programFolder), out, unreadable);
   attempt(dataFolder + std::string(data::kKiokuBunFile), [&](const std::string& p) {
-    auto rows = drills::readKiokuBun(p);
+    auto rows = data::readKiokuBun(p);
     for (std::size_t i = 0; i < rows.size(); ++i)
       out.push_back({"kioku",
                      data::baseName(p) + " " + decimal(static_cast<std::int64_t>(i + 1)) + "行目",
@@ -149,14 +145,13 @@ std::vector<Sample> samples(const std::string& programFolder,
                      rows[i].question});
   });
   attempt(dataFolder + std::string(data::kNijiJyukugoFile), [&](const std::string& p) {
-    auto records = drills::readJyukugo(p);
+    auto records = data::readJyukugo(p);
     for (std::size_t i = 0; i < records.size(); ++i) {
       const std::string where =
           data::baseName(p) + " " + decimal(static_cast<std::int64_t>(i + 1)) + "組目";
       const auto& r = records[i];
       // The centre, the kanji before it and the kanji after it.
-      auto chars = data::utf8Characters(r.saki.front());
-      out.push_back({"jyukugo", where, {"lblKanji", 0}, chars[0]});
+      out.push_back({"jyukugo", where, {"lblKanji", 0}, data::centreKanji(r)});
       // Before the centre on the left and above, after it on the right and below.
       for (std::size_t k = 0; k < r.ato.size(); ++k)
         out.push_back({"jyukugo",

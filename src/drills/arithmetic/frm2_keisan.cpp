@@ -6,7 +6,7 @@
 namespace zunobi::drills {
 namespace {
 
-const app::DrillFrame kFrame{
+const drills::DrillFrame kFrame{
     .formName = Frm2Keisan::kName,
     .caption = "計算問題",
     .clientWidth = 9945,

@@ -4,12 +4,12 @@
 
 #include <string_view>
 
-#include "app/drill_window.h"
 #include "drills/arithmetic/keisan_mondai.h"
+#include "drills/drill_window.h"
 
 namespace zunobi::drills {
 
-class Frm2Keisan final : public app::DrillWindow {
+class Frm2Keisan final : public drills::DrillWindow {
  public:
   static constexpr std::string_view kName = "frm2Keisan";
   explicit Frm2Keisan(ui::Services& services);

@@ -6,7 +6,7 @@
 namespace zunobi::drills {
 namespace {
 
-const app::DrillFrame kFrame{
+const drills::DrillFrame kFrame{
     .formName = Frm2KeisanSaikoro::kName,
     .caption = "計算問題・さいころ",
     .clientWidth = 11940,

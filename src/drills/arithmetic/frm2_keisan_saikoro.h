@@ -4,13 +4,13 @@
 
 #include <string_view>
 
-#include "app/drill_window.h"
 #include "drills/arithmetic/keisan_mondai.h"
 #include "drills/arithmetic/saikoro_mondai.h"
+#include "drills/drill_window.h"
 
 namespace zunobi::drills {
 
-class Frm2KeisanSaikoro final : public app::DrillWindow {
+class Frm2KeisanSaikoro final : public drills::DrillWindow {
  public:
   static constexpr std::string_view kName = "frm2KeisanSaikoro";
   explicit Frm2KeisanSaikoro(ui::Services& services);

@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "app/drill_window.h"
+#include "drills/drill_window.h"
 
 namespace zunobi::drills {
 
-class Frm2Kioku1 final : public app::DrillWindow {
+class Frm2Kioku1 final : public drills::DrillWindow {
  public:
   static constexpr std::string_view kName = "frm2Kioku1";
   explicit Frm2Kioku1(ui::Services& services);

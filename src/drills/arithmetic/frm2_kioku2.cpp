@@ -5,7 +5,7 @@
 namespace zunobi::drills {
 namespace {
 
-const app::DrillFrame kFrame{
+const drills::DrillFrame kFrame{
     .formName = Frm2Kioku2::kName,
     .caption = "記憶・計算問題Ⅱ",
     .clientWidth = 9945,

@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "app/drill_window.h"
+#include "drills/drill_window.h"
 
 namespace zunobi::drills {
 
-class Frm2Kioku2 final : public app::DrillWindow {
+class Frm2Kioku2 final : public drills::DrillWindow {
  public:
   static constexpr std::string_view kName = "frm2Kioku2";
   explicit Frm2Kioku2(ui::Services& services);

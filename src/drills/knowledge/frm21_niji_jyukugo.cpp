@@ -5,7 +5,7 @@
 namespace zunobi::drills {
 namespace {
 
-const app::DrillFrame kFrame{
+const drills::DrillFrame kFrame{
     .formName = Frm21NijiJyukugo::kName,
     .caption = "二字熟語",
     .clientWidth = 9645,

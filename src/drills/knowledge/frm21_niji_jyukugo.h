@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "app/drill_window.h"
+#include "drills/drill_window.h"
 
 namespace zunobi::drills {
 
-class Frm21NijiJyukugo final : public app::DrillWindow {
+class Frm21NijiJyukugo final : public drills::DrillWindow {
  public:
   static constexpr std::string_view kName = "frm21NijiJyukugo";
   explicit Frm21NijiJyukugo(ui::Services& services);

@@ -5,7 +5,7 @@
 namespace zunobi::drills {
 namespace {
 
-const app::DrillFrame kFrame{
+const drills::DrillFrame kFrame{
     .formName = Frm2Bunsyo::kName,
     .caption = "文章問題",
     .clientWidth = 14190,

@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "app/drill_window.h"
+#include "drills/drill_window.h"
 
 namespace zunobi::drills {
 
-class Frm2Bunsyo final : public app::DrillWindow {
+class Frm2Bunsyo final : public drills::DrillWindow {
  public:
   static constexpr std::string_view kName = "frm2Bunsyo";
   explicit Frm2Bunsyo(ui::Services& services);

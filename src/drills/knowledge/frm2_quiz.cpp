@@ -5,9 +5,9 @@
 namespace zunobi::drills {
 namespace {
 
-app::DrillFrame frameFor(QuizKind kind) {
+drills::DrillFrame frameFor(data::QuizList kind) {
   return {
-      .formName = kind == QuizKind::Nazo ? Frm2Quiz::kNazoName : Frm2Quiz::kQuizName,
+      .formName = kind == data::QuizList::Nazonazo ? Frm2Quiz::kNazoName : Frm2Quiz::kQuizName,
       .caption = "クイズ問題ー「ハルモ」",
       .clientWidth = 9990,
       .clientHeight = 7440,
@@ -26,7 +26,7 @@ std::vector<ui::ControlSpec> controlTable() {
 
 }  // namespace
 
-Frm2Quiz::Frm2Quiz(ui::Services& services, QuizKind kind)
+Frm2Quiz::Frm2Quiz(ui::Services& services, data::QuizList kind)
     : DrillWindow(services, frameFor(kind), controlTable()), kind_(kind) {}
 
 }  // namespace zunobi::drills

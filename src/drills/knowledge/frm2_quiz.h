@@ -3,22 +3,21 @@
 
 #include <string_view>
 
-#include "app/drill_window.h"
+#include "data/quiz_preparation.h"
+#include "drills/drill_window.h"
 
 namespace zunobi::drills {
 
-enum class QuizKind { Nazo, Quiz };
-
-class Frm2Quiz final : public app::DrillWindow {
+class Frm2Quiz final : public drills::DrillWindow {
  public:
   static constexpr std::string_view kNazoName = "frm2Nazo";
   static constexpr std::string_view kQuizName = "frm2Quiz";
-  Frm2Quiz(ui::Services& services, QuizKind kind);
+  Frm2Quiz(ui::Services& services, data::QuizList kind);
 
-  QuizKind kind() const { return kind_; }
+  data::QuizList kind() const { return kind_; }
 
  private:
-  QuizKind kind_;
+  data::QuizList kind_;
 };
 
 }  // namespace zunobi::drills

@@ -13,7 +13,7 @@ namespace {
 constexpr std::uint32_t kGreen = 0x008000;
 constexpr std::int64_t kParkHours = 24;
 
-app::DrillFrame frameOf(const SuujiretuVariant& v) {
+drills::DrillFrame frameOf(const SuujiretuVariant& v) {
   return {
       .formName = v.formName,
       .caption = "記憶・数字列",

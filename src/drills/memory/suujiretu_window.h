@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/drill_window.h"
+#include "drills/drill_window.h"
 #include "drills/memory/suujiretu_rules.h"
 #include "ui/form.h"
 
@@ -43,7 +43,7 @@ inline constexpr std::string_view kSetumeiFirstLine =
 inline constexpr std::string_view kTimeOverText =
     "！タイムオーバー　「質問」ボタンをクリックして続けてください";
 
-class SuujiretuWindow : public app::DrillWindow {
+class SuujiretuWindow : public drills::DrillWindow {
  public:
   const SuujiretuVariant& variant() const { return variant_; }
 

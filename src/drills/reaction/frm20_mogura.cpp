@@ -8,7 +8,7 @@
 namespace zunobi::drills {
 namespace {
 
-const app::DrillFrame kFrame{
+const drills::DrillFrame kFrame{
     .formName = Frm20Mogura::kName,
     .caption = "もぐらたたき",
     .clientWidth = 11175,

@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/drill_window.h"
+#include "drills/drill_window.h"
 
 namespace zunobi::drills {
 
-class Frm20Mogura final : public app::DrillWindow {
+class Frm20Mogura final : public drills::DrillWindow {
  public:
   static constexpr std::string_view kName = "frm20Mogura";
   static constexpr int kCells = 9;

@@ -8,7 +8,7 @@
 namespace zunobi::drills {
 namespace {
 
-const app::DrillFrame kFrame{
+const drills::DrillFrame kFrame{
     .formName = Frm2Jyanken::kName,
     .caption = "じゃんけん",
     .clientWidth = 11415,

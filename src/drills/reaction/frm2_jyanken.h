@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/drill_window.h"
+#include "drills/drill_window.h"
 
 namespace zunobi::drills {
 
-class Frm2Jyanken final : public app::DrillWindow {
+class Frm2Jyanken final : public drills::DrillWindow {
  public:
   static constexpr std::string_view kName = "frm2Jyanken";
   explicit Frm2Jyanken(ui::Services& services);

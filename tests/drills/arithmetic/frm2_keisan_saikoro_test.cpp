@@ -5,14 +5,15 @@
 #include <memory>
 
 #include "drills/arithmetic/scripted_draws.h"
+#include "support/forms.h"
 #include "ui/testing.h"
 
 namespace zunobi::drills {
 namespace {
 
 using testing::kFaceTable;
-using testing::names;
-using testing::onScreen;
+using ui::testing::names;
+using ui::testing::onScreen;
 
 const std::set<std::string> kFrame{
     "Label1",    "lblSetumei", "lblJikoku", "lblKaishiJikan", "cmdToMenu", "lblQsNo", "lblEnzan",
@@ -26,16 +27,7 @@ std::set<std::string> die(int d, int face) {
   return shown;
 }
 
-struct Fixture {
-  ui::testing::TestServices t;
-  std::shared_ptr<Frm2KeisanSaikoro> w = std::make_shared<Frm2KeisanSaikoro>(t.services);
-  Fixture() { w->load(); }
-  std::string caption(const char* name) const { return w->control(name).caption(); }
-  void answer(std::string_view typed) {
-    w->type("txtAnswer", typed);
-    w->pressEnter("txtAnswer");
-  }
-};
+using Fixture = ui::testing::WindowFixture<Frm2KeisanSaikoro>;
 
 TEST(Frm2KeisanSaikoro, DrawsThreeDiceOfSevenPips) {
   Fixture f;

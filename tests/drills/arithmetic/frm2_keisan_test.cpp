@@ -5,13 +5,14 @@
 #include <memory>
 
 #include "drills/arithmetic/scripted_draws.h"
+#include "support/forms.h"
 #include "ui/testing.h"
 
 namespace zunobi::drills {
 namespace {
 
-using testing::names;
-using testing::onScreen;
+using ui::testing::names;
+using ui::testing::onScreen;
 
 const std::set<std::string> kFrame{"Label1", "lblSetumei", "lblJikoku", "lblKaishiJikan",
                                    "cmdToMenu"};
@@ -21,16 +22,7 @@ const std::set<std::string> kIdle = names({kFrame, {"cmdKaishi"}});
 const std::set<std::string> kAsking = names({kFrame, kQuestionRow});
 const std::set<std::string> kSummary = names({kFrame, {"cmdKaishi", "lblKekka", "lblKotae"}});
 
-struct Fixture {
-  ui::testing::TestServices t;
-  std::shared_ptr<Frm2Keisan> w = std::make_shared<Frm2Keisan>(t.services);
-  Fixture() { w->load(); }
-  std::string caption(const char* name) const { return w->control(name).caption(); }
-  void answer(std::string_view typed) {
-    w->type("txtAnswer", typed);
-    w->pressEnter("txtAnswer");
-  }
-};
+using Fixture = ui::testing::WindowFixture<Frm2Keisan>;
 
 TEST(Frm2Keisan, LoadsIdleWithItsInstructions) {
   Fixture f;

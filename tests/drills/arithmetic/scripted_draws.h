@@ -1,13 +1,11 @@
 // Helpers for the arithmetic tests: random values that make a chosen
-// question, and the set of controls a user can see.
+// question or a chosen dice face.
 #pragma once
 
 #include <cmath>
-#include <initializer_list>
 #include <set>
 #include <string>
 
-#include "ui/form.h"
 #include "ui/testing.h"
 
 namespace zunobi::drills::testing {
@@ -42,27 +40,9 @@ inline void pushDice(ui::testing::ScriptedRandom& random, int me1, int me2, int 
                drawOf(enzan2, 3)});
 }
 
-// Controls on screen: visible themselves and inside a visible frame.
-inline std::set<std::string> onScreen(const ui::Form& form) {
-  std::set<std::string> shown;
-  for (const auto& c : form.controls()) {
-    if (!c->visible()) continue;
-    if (!c->parent().name.empty() && !form.control(c->parent().name, c->parent().index).visible())
-      continue;
-    shown.insert(c->id().text());
-  }
-  return shown;
-}
-
 // The pips k that show face v: 0-2 top row, 3-5 bottom row, 6 centre.
 inline const std::set<int> kFaceTable[7] = {
     {}, {6}, {2, 3}, {1, 4, 6}, {0, 2, 3, 5}, {0, 2, 3, 5, 6}, {0, 1, 2, 3, 4, 5},
 };
-
-inline std::set<std::string> names(std::initializer_list<std::set<std::string>> groups) {
-  std::set<std::string> all;
-  for (const auto& g : groups) all.insert(g.begin(), g.end());
-  return all;
-}
 
 }  // namespace zunobi::drills::testing

@@ -61,17 +61,6 @@ class JyankenTest : public ::testing::Test {
   std::shared_ptr<Frm2Jyanken> w = std::make_shared<Frm2Jyanken>(t.services);
 };
 
-TEST_F(JyankenTest, EveryControlFitsItsFrameOrTheWindow) {
-  for (const auto& c : w->controls()) {
-    ui::Rect outer{0, 0, w->clientWidth(), w->clientHeight()};
-    if (!c->parent().name.empty()) outer = w->control(c->parent().name).place();
-    const auto& r = c->place();
-    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.width > 0 && r.height > 0 &&
-                r.left + r.width <= outer.width && r.top + r.height <= outer.height)
-        << c->id().text();
-  }
-}
-
 // Only the button whose hands are exactly those obeying the instruction is right.
 TEST_F(JyankenTest, RightAnswerTableOfInstructionHandAndButton) {
   const std::vector<std::pair<std::string, std::set<int>>> buttons{

@@ -1,13 +1,13 @@
-#include "drills/knowledge/document_file.h"
+#include "data/document_file.h"
 
 #include <gtest/gtest.h>
 
 #include "data/cp932.h"
 #include "data/data_error.h"
-#include "data/data_error_of.h"
-#include "data/temp_folder.h"
+#include "support/data_error_of.h"
+#include "support/temp_folder.h"
 
-namespace zunobi::drills {
+namespace zunobi::data {
 namespace {
 
 using data::testing::TempFolder;
@@ -31,8 +31,10 @@ TEST(DocumentFileTest, SplitsDocumentLinesFromQuestions) {
       "\"持ち物は軍手、ごみ袋\",1\r\n"
       "\"\",1\r\n"
       "\"何個？\",\"1個\"");  // no line end after the last line
-  EXPECT_EQ(doc.text, "回覧板\r\n清掃は５月９日（日）\r\n持ち物は軍手、ごみ袋\r\n\r\n");
-  EXPECT_EQ(doc.lineCount, 7);
+  EXPECT_EQ(doc.lines, (std::vector<std::string>{"回覧板", "清掃は５月９日（日）",
+                                                 "持ち物は軍手、ごみ袋", ""}));
+  EXPECT_EQ(documentText(doc), "回覧板\r\n清掃は５月９日（日）\r\n持ち物は軍手、ごみ袋\r\n\r\n");
+  EXPECT_EQ(doc.fileLines, 7);
   ASSERT_EQ(doc.questions.size(), 3u);
   EXPECT_EQ(doc.questions[0], padded("清掃は何日？", 6));
   EXPECT_EQ(doc.answers[1], padded("公民館前", 4));
@@ -47,7 +49,7 @@ TEST(DocumentFileTest, TheDocumentMarkIsTheNumberOne) {
                {"\"１\"", false}, {"2", false},    {"\"1個\"", false}, {"\"\"", false}};
   for (const auto& c : cases) {
     auto doc = readText(std::string("\"本文\",") + c.mark + "\r\n");
-    EXPECT_EQ(doc.text.empty(), !c.documentLine) << c.mark;
+    EXPECT_EQ(doc.lines.empty(), !c.documentLine) << c.mark;
     EXPECT_EQ(doc.questions.size(), c.documentLine ? 0u : 1u) << c.mark;
   }
 }
@@ -67,7 +69,7 @@ TEST(DocumentFileTest, QuestionsAndAnswersAreHeldInOneHundredCharacters) {
 TEST(DocumentFileTest, RefusesWhatTheDrillCannotHold) {
   std::string text;
   for (int i = 0; i < data::kMaxDocumentLines; ++i) text += "\"行\",1\r\n";
-  EXPECT_EQ(readText(text).lineCount, data::kMaxDocumentLines);
+  EXPECT_EQ(readText(text).fileLines, data::kMaxDocumentLines);
   struct Case {
     const char* what;
     std::string text;
@@ -85,4 +87,4 @@ TEST(DocumentFileTest, RefusesWhatTheDrillCannotHold) {
 }
 
 }  // namespace
-}  // namespace zunobi::drills
+}  // namespace zunobi::data

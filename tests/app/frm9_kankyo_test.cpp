@@ -1,4 +1,4 @@
-#include "data/frm9_kankyo.h"
+#include "app/frm9_kankyo.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +10,14 @@
 #include "data/cp932.h"
 #include "data/folders.h"
 #include "data/record_file.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 #include "ui/testing.h"
 
-namespace zunobi::data {
+namespace zunobi::app {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace data;
 
 // A program folder with its data and work folders, and the window on it.
 struct Kankyo {
@@ -222,4 +223,4 @@ TEST(Frm9Kankyo, FindsItsFoldersFromTheProgramFolder) {
 }
 
 }  // namespace
-}  // namespace zunobi::data
+}  // namespace zunobi::app

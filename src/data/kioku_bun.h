@@ -9,15 +9,15 @@
 #include "data/field_reader.h"
 #include "data/limits.h"
 
-namespace zunobi::drills {
+namespace zunobi::data {
 
 struct KiokuBunRow {
-  data::Field category;  // kept as read, not shown
+  Field category;  // kept as read, not shown
   std::string question;
 };
 
-// Throws data::DataError for a missing or unreadable file, a first field
+// Throws DataError for a missing or unreadable file, a first field
 // that is not a whole number, a last line cut short, or more than 500 rows.
 std::vector<KiokuBunRow> readKiokuBun(const std::string& path);
 
-}  // namespace zunobi::drills
+}  // namespace zunobi::data

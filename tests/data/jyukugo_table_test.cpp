@@ -1,13 +1,13 @@
-#include "drills/knowledge/jyukugo_table.h"
+#include "data/jyukugo_table.h"
 
 #include <gtest/gtest.h>
 
 #include "data/cp932.h"
 #include "data/data_error.h"
-#include "data/data_error_of.h"
-#include "data/temp_folder.h"
+#include "support/data_error_of.h"
+#include "support/temp_folder.h"
 
-namespace zunobi::drills {
+namespace zunobi::data {
 namespace {
 
 using data::DataError;
@@ -122,4 +122,4 @@ TEST(JyukugoTableTest, BrokenFilesAreErrorsThatNameTheirTrouble) {
 }
 
 }  // namespace
-}  // namespace zunobi::drills
+}  // namespace zunobi::data

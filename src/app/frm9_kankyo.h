@@ -9,7 +9,7 @@
 #include "data/quiz_preparation.h"
 #include "ui/form.h"
 
-namespace zunobi::data {
+namespace zunobi::app {
 
 class Frm9Kankyo final : public ui::Form {
  public:
@@ -29,9 +29,9 @@ class Frm9Kankyo final : public ui::Form {
 
  private:
   void onLoad() override;
-  void convert(QuizList list);
+  void convert(data::QuizList list);
 
   std::optional<std::string> programFolder_;
 };
 
-}  // namespace zunobi::data
+}  // namespace zunobi::app

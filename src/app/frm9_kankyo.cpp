@@ -1,10 +1,10 @@
-#include "data/frm9_kankyo.h"
+#include "app/frm9_kankyo.h"
 
-#include "app/drill_window.h"
+#include "app/frm1_main.h"
 #include "data/folders.h"
 #include "ui/controls.h"
 
-namespace zunobi::data {
+namespace zunobi::app {
 namespace {
 
 std::vector<ui::ControlSpec> controlTable() {
@@ -26,11 +26,11 @@ Frm9Kankyo::Frm9Kankyo(ui::Services& services)
   setCaption("環境作成");
   setClientSize(kClientWidth, kClientHeight);
   onClick("cmdToMain", [this] {
-    navigator().show(app::kMenuForm);
+    navigator().show(Frm1Main::kName);
     navigator().unload(*this);
   });
-  onClick("cmdQuizRan", [this] { convert(QuizList::Omoide); });
-  onClick("cmdNazonazo", [this] { convert(QuizList::Nazonazo); });
+  onClick("cmdQuizRan", [this] { convert(data::QuizList::Omoide); });
+  onClick("cmdNazonazo", [this] { convert(data::QuizList::Nazonazo); });
 }
 
 Frm9Kankyo::Frm9Kankyo(ui::Services& services, std::string programFolder) : Frm9Kankyo(services) {
@@ -39,9 +39,9 @@ Frm9Kankyo::Frm9Kankyo(ui::Services& services, std::string programFolder) : Frm9
 
 void Frm9Kankyo::onLoad() { control("cmdToMain").setFocus(); }
 
-void Frm9Kankyo::convert(QuizList list) {
-  std::string folder = programFolder_ ? *programFolder_ : ProgramFolder();
-  control("lblMsg1").setCaption(prepareQuestionFile(list, folder).message);
+void Frm9Kankyo::convert(data::QuizList list) {
+  std::string folder = programFolder_ ? *programFolder_ : data::ProgramFolder();
+  control("lblMsg1").setCaption(data::prepareQuestionFile(list, folder).message);
 }
 
-}  // namespace zunobi::data
+}  // namespace zunobi::app

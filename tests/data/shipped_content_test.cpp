@@ -7,13 +7,13 @@
 #include <set>
 
 #include "data/cp932.h"
+#include "data/document_file.h"
 #include "data/folders.h"
+#include "data/jyukugo_table.h"
 #include "data/quiz_preparation.h"
 #include "data/record_file.h"
-#include "drills/knowledge/document_file.h"
-#include "drills/knowledge/jyukugo_table.h"
 
-namespace zunobi::drills {
+namespace zunobi::data {
 namespace {
 
 constexpr const char* kDictionary = "/usr/share/mecab/dic/ipadic";
@@ -73,7 +73,7 @@ TEST(ShippedContentTest, EveryCompoundIsADictionaryWord) {
   EXPECT_GE(records.size(), 800u);
   std::set<std::string> centres;
   for (const auto& r : records) {
-    const std::string centre = data::utf8Characters(r.saki.front())[0];
+    const std::string centre = centreKanji(r);
     EXPECT_TRUE(centres.insert(centre).second) << centre << " is the centre of two records";
     for (const auto* list : {&r.saki, &r.ato})
       for (const auto& c : *list) EXPECT_TRUE(words.count(c)) << c << " (centre " << centre << ")";
@@ -84,11 +84,8 @@ TEST(ShippedContentTest, EveryDocumentLoadsWithItsQuestions) {
   for (int n = 1; n <= data::kDocumentCount; ++n) {
     const std::string name = data::DocumentFileName(n);
     auto doc = readDocumentFile(data::DocumentFolder() + name);
-    std::size_t documentLines = 0;
-    for (std::size_t at = 0; (at = doc.text.find("\r\n", at)) != std::string::npos; at += 2)
-      ++documentLines;
-    EXPECT_GE(documentLines, 6u) << name;
-    EXPECT_LE(documentLines, 20u) << name;
+    EXPECT_GE(doc.lines.size(), 6u) << name;
+    EXPECT_LE(doc.lines.size(), 20u) << name;
     EXPECT_GE(doc.questions.size(), 4u) << name;
     for (std::size_t q = 0; q < doc.questions.size(); ++q) {
       EXPECT_NE(doc.questions[q], fixedWidthText("")) << name << " question " << q + 1;
@@ -115,4 +112,4 @@ TEST(ShippedContentTest, BothQuizzesHoldEveryLineOfTheirLists) {
 }
 
 }  // namespace
-}  // namespace zunobi::drills
+}  // namespace zunobi::data

@@ -1,6 +1,6 @@
-#include "app/drill_window.h"
+#include "drills/drill_window.h"
 
-namespace zunobi::app {
+namespace zunobi::drills {
 
 std::string DrillWindow::clockText(const ui::DateTime& t) {
   return std::string(kClockPrefix) + t.timeText();
@@ -45,6 +45,11 @@ void DrillWindow::markStart() {
   if (!frame_.startLabel.empty()) control(frame_.startLabel).setCaption(startText(clock().now()));
 }
 
+void DrillWindow::showDataError(std::string_view label, const data::DataError& e) {
+  control(label).setCaption(e.message());
+  control(label).show();
+}
+
 void DrillWindow::backToMenu() {
   beforeLeaving();
   if (frame_.unloadBeforeMenu) {
@@ -60,4 +65,4 @@ void DrillWindow::backToMenu() {
   }
 }
 
-}  // namespace zunobi::app
+}  // namespace zunobi::drills

@@ -1,4 +1,4 @@
-#include "drills/arithmetic/kioku_bun.h"
+#include "data/kioku_bun.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,11 @@
 
 #include "data/cp932.h"
 #include "data/data_error.h"
-#include "data/data_error_of.h"
 #include "data/folders.h"
-#include "data/temp_folder.h"
+#include "support/data_error_of.h"
+#include "support/temp_folder.h"
 
-namespace zunobi::drills {
+namespace zunobi::data {
 namespace {
 
 using data::testing::TempFolder;
@@ -66,4 +66,4 @@ TEST(KiokuBunTest, TheShippedQuestionsLoad) {
 }
 
 }  // namespace
-}  // namespace zunobi::drills
+}  // namespace zunobi::data

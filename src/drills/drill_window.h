@@ -2,13 +2,15 @@
 // second, a start-time label, Timer1 at 1000 ms and a back-to-menu button.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "data/data_error.h"
 #include "ui/form.h"
 
-namespace zunobi::app {
+namespace zunobi::drills {
 
 inline constexpr std::string_view kMenuForm = "frm1Main";
 inline constexpr std::string_view kClockPrefix = "現在の時刻　";
@@ -51,6 +53,20 @@ class DrillWindow : public ui::Form {
 
   // Sets the start-time label to the current time.
   void markStart();
+
+  // Reads a data file with `read`. A file the drill cannot use is told in
+  // `label` with the reader's own Japanese message and gives nothing; the
+  // window stays up and its back button keeps working.
+  template <class Read>
+  auto readData(std::string_view label, Read&& read) -> std::optional<decltype(read())> {
+    try {
+      return read();
+    } catch (const data::DataError& e) {
+      showDataError(label, e);
+      return std::nullopt;
+    }
+  }
+  void showDataError(std::string_view label, const data::DataError& e);
   void backToMenu();
 
  private:
@@ -60,4 +76,4 @@ class DrillWindow : public ui::Form {
   DrillFrame frame_;
 };
 
-}  // namespace zunobi::app
+}  // namespace zunobi::drills
