@@ -3,6 +3,7 @@
 // (testing.h).
 #pragma once
 
+#include <cmath>
 #include <compare>
 #include <cstdint>
 #include <memory>
@@ -52,6 +53,14 @@ class RandomSource {
     return next();
   }
 };
+
+// The draw of 1 … n: Int(r × n) + 1, kept inside 1 … n whatever the
+// source returns (a value at or past 1, or not a number).
+inline std::int32_t drawOneTo(double r, std::int32_t n) {
+  if (!(r >= 0.0)) return 1;
+  const double k = std::floor(r * static_cast<double>(n)) + 1.0;
+  return k >= static_cast<double>(n) ? n : static_cast<std::int32_t>(k);
+}
 
 class Form;
 

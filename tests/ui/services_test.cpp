@@ -47,6 +47,19 @@ TEST(DateTimeTest, ArithmeticCrossesMidnightAndDates) {
   EXPECT_EQ(DateTime::fromCivil(1969, 12, 31, 22, 30, 1).timeText(), "22:30:01");
 }
 
+TEST(DrawOneToTest, EachValueGetsItsShareAndTheEdgesStayInside) {
+  const double top = std::nextafter(1.0, 0.0);
+  struct Case {
+    double r;
+    std::int32_t n, expected;
+  } cases[] = {
+      {0.0, 68, 1},   {0.5, 68, 35},  {top, 68, 68}, {1.0, 68, 68},       {1.5, 3, 3},
+      {-0.1, 3, 1},   {NAN, 3, 1},    {0.0, 1, 1},   {top, 1, 1},         {2.0 / 3.0, 3, 3},
+      {0.3333, 3, 1}, {0.9999, 6, 6}, {0.25, 4, 2},  {top, 20000, 20000},
+  };
+  for (const auto& c : cases) EXPECT_EQ(drawOneTo(c.r, c.n), c.expected) << c.r << " of " << c.n;
+}
+
 TEST(ClockSeededRandomTest, DrawsStayInUnitInterval) {
   testing::FakeClock clock;
   ClockSeededRandom random(clock);
