@@ -20,6 +20,7 @@ using ui::decimal;
 ContentView quizView(std::string name) {
   using namespace ui;
   return {std::move(name),
+          "",
           "クイズ問題ー「ハルモ」",
           9990,
           7440,
@@ -74,8 +75,8 @@ void documentSamples(const std::string& folder, std::vector<Sample>& out,
 
 ContentView jyukugoView() {
   using namespace ui;
-  ContentView view{
-      "jyukugo", "二字熟語", 9645, 6735, {frame("Frame1", "問題", {5880, 1680, 3135, 3015})}};
+  ContentView view{"jyukugo", "",   "二字熟語",
+                   9645,      6735, {frame("Frame1", "問題", {5880, 1680, 3135, 3015})}};
   // The centre, then left, above, right and below, one pitch of 840 apart.
   const std::pair<std::int32_t, std::int32_t> places[] = {
       {1080, 1080}, {240, 1080}, {1080, 240}, {1920, 1080}, {1080, 1920}};
@@ -97,6 +98,7 @@ std::vector<ContentView> contentViews() {
       quizView("nazo"),
       quizView("quiz"),
       {"bunsyo",
+       "",
        "文章問題",
        14190,
        8115,
@@ -107,6 +109,7 @@ std::vector<ContentView> contentViews() {
        }},
       {
           "kioku",
+          "",
           "記憶・計算問題Ⅰ",
           9945,
           7455,

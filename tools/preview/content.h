@@ -10,10 +10,11 @@
 
 namespace zunobi::preview {
 
-// A drill's window, reduced to the frames and labels that show file text,
-// at the drill's own places and in its own fonts.
+// A drill's window that shows file text: the real window when `formName`
+// is set, or else its frames and labels at the drill's places and fonts.
 struct ContentView {
-  std::string name;  // also the name of its screenshot
+  std::string name;      // also the name of its screenshot
+  std::string formName;  // the window in the registry
   std::string caption;
   std::int32_t clientWidth = 0;
   std::int32_t clientHeight = 0;

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <map>
 
+#include "app/form_registry.h"
 #include "capture/capture.h"
 #include "content.h"
 #include "data/folders.h"
@@ -36,17 +37,22 @@ class PreviewForm final : public ui::Form {
   }
 };
 
+std::shared_ptr<ui::Form> build(ui::testing::TestServices& t, const preview::ContentView& view) {
+  if (view.formName.empty()) return std::make_shared<PreviewForm>(t.services, view);
+  return app::formRegistry().create(view.formName, t.services);
+}
+
 // One view on screen; nothing in it navigates, so test services do.
 struct Shown {
   Shown(ui::testing::TestServices& t, const preview::ContentView& view)
-      : form(std::make_shared<PreviewForm>(t.services, view)), window(form) {
+      : form(build(t, view)), window(form) {
     form->load();
     window.showCentred();
   }
   LabelWidget* label(const ui::ControlId& id) {
     return dynamic_cast<LabelWidget*>(window.widgetFor(id));
   }
-  std::shared_ptr<PreviewForm> form;
+  std::shared_ptr<ui::Form> form;
   ui::qt::FormWindow window;
 };
 
