@@ -1,39 +1,17 @@
 // Any bytes as a question file: every record reads or is reported, a record
 // that reads is written back unchanged in text, and a field is always cut
 // at a character boundary and filled to its width.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "check.h"
 #include "data/cp932.h"
 #include "data/data_error.h"
 #include "data/record_file.h"
+#include "scratch_file.h"
 
 using namespace zunobi::data;
-
-namespace {
-
-std::string tempPath() {
-  static const std::string path = [] {
-    std::string p = "/tmp/zunobi-fuzz-XXXXXX";
-    int fd = mkstemp(p.data());
-    if (fd >= 0) close(fd);
-    return p;
-  }();
-  static const bool removedAtExit = [] {
-    std::atexit([] { unlink(path.c_str()); });
-    return true;
-  }();
-  (void)removedAtExit;
-  return path;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -77,12 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
 
-  std::FILE* f = std::fopen(tempPath().c_str(), "wb");
-  if (!f) return 0;
-  std::fwrite(bytes.data(), 1, bytes.size(), f);
-  std::fclose(f);
+  if (!writeScratch(bytes)) return 0;
   try {
-    auto file = RecordFile::open(tempPath(), RecordFile::Access::Read);
+    auto file = RecordFile::open(scratchPath(), RecordFile::Access::Read);
     FUZZ_CHECK(file.count() == static_cast<std::int32_t>(size / kRecordLength));
     for (std::int32_t n = 0; n <= file.count() + 1; ++n) {
       try {

@@ -14,7 +14,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZUNOBI_FUZZ_BUILD:-$root/build-fuzz}
 seconds=${1:-20}
 jobs=${FUZZ_JOBS:-1}
-targets="field_reader record_file cp932"
+targets="${FUZZ_TARGETS:-field_reader record_file cp932 jyukugo document kioku_bun quiz_file}"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZUNOBI_FUZZ=ON -DZUNOBI_BENCH=OFF >/dev/null

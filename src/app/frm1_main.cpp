@@ -1,5 +1,7 @@
 #include "app/frm1_main.h"
 
+#include "app/frm8_info.h"
+#include "app/frm9_kankyo.h"
 #include "ui/controls.h"
 
 namespace zunobi::app {
@@ -107,6 +109,9 @@ void Frm1Main::onLoad() {
 
 void Frm1Main::openDrill(std::string_view form) {
   navigator().show(form);
+  // A drill runs as the only window: the side windows go with the menu.
+  navigator().unloadByName(Frm8Info::kName);
+  navigator().unloadByName(Frm9Kankyo::kName);
   navigator().unload(*this);
 }
 

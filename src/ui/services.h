@@ -72,6 +72,8 @@ class Navigator {
   virtual void show(std::string_view formName) = 0;
   // Discards the window's state. The program ends when none remains loaded.
   virtual void unload(Form& form) = 0;
+  // Unloads the named window if it is loaded.
+  virtual void unloadByName(std::string_view formName) = 0;
   // Ends the program at once.
   virtual void endProgram() = 0;
   // Within a transition the program does not end when the last window is

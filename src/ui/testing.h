@@ -59,6 +59,9 @@ class RecordingNavigator final : public Navigator {
     calls.push_back("show " + std::string(formName));
   }
   void unload(Form& form) override;
+  void unloadByName(std::string_view formName) override {
+    calls.push_back("unload " + std::string(formName));
+  }
   void endProgram() override { calls.push_back("end"); }
   std::vector<std::string> calls;
 };

@@ -51,6 +51,10 @@ void WindowManager::unload(Form& form) {
   if (loaded_.empty() && transitions_ == 0) endProgram();
 }
 
+void WindowManager::unloadByName(std::string_view formName) {
+  if (auto form = shared(formName)) unload(*form);
+}
+
 void WindowManager::endTransition() {
   if (transitions_ > 0) --transitions_;
   if (loaded_.empty() && transitions_ == 0) endProgram();

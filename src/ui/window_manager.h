@@ -47,6 +47,7 @@ class WindowManager final : public Navigator {
 
   void show(std::string_view formName) override;
   void unload(Form& form) override;
+  void unloadByName(std::string_view formName) override;
   void endProgram() override;
   void beginTransition() override { ++transitions_; }
   void endTransition() override;

@@ -1,136 +1,205 @@
-// Every window, poked at random for a long while as an impatient user
-// would: no exception escapes, every caption stays valid text, and the
-// back button still returns to the menu at the end.
+// The soak's short form: every window under random use, with the data that
+// ships, with no data, with the largest data and with data broken in every
+// way; and the soak's own parts: the data sets it runs with, and the rules
+// it checks, which must catch a window that breaks them.
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
-#include <random>
+#include <string>
+#include <vector>
 
 #include "app/form_registry.h"
 #include "app/frm1_main.h"
+#include "data/data_check.h"
+#include "data/document_file.h"
 #include "data/folders.h"
+#include "data/jyukugo_table.h"
+#include "data/kioku_bun.h"
+#include "data/record_file.h"
 #include "drills/drill_window.h"
-#include "support/temp_folder.h"
-#include "ui/services_real.h"
-#include "ui/testing.h"
-#include "ui/window_manager.h"
+#include "soak/data_sets.h"
+#include "soak/soak.h"
+#include "ui/controls.h"
 
-namespace zunobi::app {
+namespace zunobi::soak {
 namespace {
 
-bool validUtf8(const std::string& s) {
-  for (std::size_t i = 0; i < s.size();) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    const int n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-    if (n == 0 || i + n > s.size()) return false;
-    for (int k = 1; k < n; ++k)
-      if ((static_cast<unsigned char>(s[i + k]) >> 6) != 2) return false;
-    i += n;
-  }
-  return true;
+std::string data(const std::string& program, std::string_view file) {
+  return zunobi::data::DataFolder(program) + std::string(file);
 }
 
-const char* const kTyped[] = {"1", "0", "9", "-", " ", "１", "+", "12", "", "abc", "あ"};
+TEST(LargestData, EveryReaderHoldsItsLimitAndTheCheckFindsNoProblem) {
+  ScratchFolder folder;
+  writeLargestData(folder.path());
+  const auto report = zunobi::data::checkDataFolders(folder.path(), {.requireAll = true});
+  for (const auto& f : report.findings()) ADD_FAILURE() << zunobi::data::formatFinding(f);
 
-// A program folder of its own: empty (every data file missing), or with a
-// copy of the data that ships.
-class ProgramFolderCopy {
- public:
-  explicit ProgramFolderCopy(bool withData) {
-    if (withData)
-      for (const char* dir : {"file", "作業ファイル", "bun"}) {
-        const auto from = std::filesystem::path(data::ProgramFolder()) / dir;
-        if (std::filesystem::exists(from))
-          std::filesystem::copy(from, root_ / dir, std::filesystem::copy_options::recursive);
+  const auto jyukugo =
+      zunobi::data::readJyukugo(data(folder.path(), zunobi::data::kNijiJyukugoFile));
+  ASSERT_EQ(jyukugo.size(), 1500u);
+  for (const auto& r : jyukugo) {
+    EXPECT_EQ(r.saki.size(), 30u);
+    EXPECT_EQ(r.ato.size(), 30u);
+  }
+  EXPECT_EQ(zunobi::data::readKiokuBun(data(folder.path(), zunobi::data::kKiokuBunFile)).size(),
+            500u);
+  for (int d : {1, 68}) {
+    const auto doc = zunobi::data::readDocumentFile(zunobi::data::DocumentFolder(folder.path()) +
+                                                    zunobi::data::DocumentFileName(d));
+    EXPECT_EQ(doc.fileLines, 300);
+    EXPECT_EQ(doc.questions.size(), 20u);
+  }
+  for (auto file : {zunobi::data::kNazonazoQuestions, zunobi::data::kOmoideQuestions})
+    EXPECT_EQ(zunobi::data::RecordFile::open(data(folder.path(), file),
+                                             zunobi::data::RecordFile::Access::Read)
+                  .count(),
+              10000);
+}
+
+// Every file of a broken data set is broken: gone, or the maintainers' check
+// finds a problem in it (a question file has no fields to miscount).
+TEST(BrokenData, EveryFileHasTheProblemItIsNamedFor) {
+  const std::string shipped = zunobi::data::ProgramFolder();
+  const auto files = dataFiles(shipped);
+  ASSERT_GT(files.size(), 70u) << "the shipped data lies beside the tests";
+  for (Breakage b : kBreakages) {
+    SCOPED_TRACE(std::string(nameOf(b)));
+    ScratchFolder folder;
+    writeBrokenData(shipped, folder.path(), b);
+    const auto report = zunobi::data::checkDataFolders(folder.path(), {.requireAll = true});
+    for (const auto& original : files) {
+      const std::string path =
+          folder.path() + original.substr(shipped.size());  // the same file in the copy
+      if (b == Breakage::Missing) {
+        EXPECT_FALSE(std::filesystem::exists(path)) << path;
+        continue;
       }
-    scoped_.emplace(root_.path());
+      if (b == Breakage::WrongFieldCount && path.ends_with(".ran")) continue;
+      bool found = false;
+      for (const auto& f : report.findings()) found = found || (f.path == path && !f.warning);
+      EXPECT_TRUE(found) << path;
+    }
+  }
+}
+
+TEST(SoakRules, ValidTextAndNumbersInCaptions) {
+  struct Case {
+    std::string text;
+    bool valid;
+  };
+  for (const Case& c : std::vector<Case>{{"", true},
+                                         {"問題数　　10\r\n正解数　　7", true},
+                                         {"🍙", true},
+                                         {"\xFF", false},
+                                         {"\xE5\x95", false},  // cut short
+                                         {std::string("a\0b", 3), false},
+                                         {"\xC0\xAF", false},           // overlong "/"
+                                         {"\xED\xA0\x80", false},       // a surrogate
+                                         {"\xF4\x90\x80\x80", false}})  // past U+10FFFF
+    EXPECT_EQ(validText(c.text), c.valid) << c.text;
+
+  struct Number {
+    std::string text, key;
+    long value;
+  };
+  for (const Number& n : std::vector<Number>{{"問題数　　10\r\n正解数　　7", "正解数", 7},
+                                             {"問題数：12　正解数：3", "問題数", 12},
+                                             {"問題数　１１", "問題数", 11},
+                                             {"経過時間　-5秒", "経過時間", -5},
+                                             {"正解数", "正解数", -1},
+                                             {"所要時間　", "問題数", -1}})
+    EXPECT_EQ(numberAfter(n.text, n.key), n.value) << n.text;
+}
+
+// A drill that breaks one rule when its button is pressed a few times.
+enum class Fault { Throws, BadText, TooManyRight, HidesBack, LeavesMenuBeside };
+
+class FaultyDrill final : public drills::DrillWindow {
+ public:
+  FaultyDrill(ui::Services& s, std::string_view name, Fault fault)
+      : DrillWindow(s,
+                    {.formName = name,
+                     .caption = "故障",
+                     .clientWidth = 6000,
+                     .clientHeight = 4000,
+                     .clockLabel = "lblJikoku",
+                     .backButton = "cmdToMenu"},
+                    {ui::button("cmdToMenu", "メニューへ戻る", {4000, 120, 1500, 600}),
+                     ui::button("cmdFault", "押す", {120, 120, 1500, 600}),
+                     ui::label("lblJikoku", "", {120, 1000, 3000, 400}),
+                     ui::label("lblKekka", "", {120, 1600, 3000, 400})}) {
+    onClick("cmdFault", [this, fault] {
+      if (++presses_ < 3) return;
+      switch (fault) {
+        case Fault::Throws:
+          throw std::runtime_error("broken");
+        case Fault::BadText:
+          control("lblKekka").setCaption("\x82\xa0");
+          break;
+        case Fault::TooManyRight:
+          control("lblKekka").setCaption("問題数：3　正解数：4");
+          break;
+        case Fault::HidesBack:
+          control("cmdToMenu").hide();
+          break;
+        case Fault::LeavesMenuBeside:
+          navigator().show(drills::kMenuForm);
+          break;
+      }
+    });
   }
 
  private:
-  data::testing::TempFolder root_;
-  std::optional<data::ScopedProgramFolder> scoped_;
+  int presses_ = 0;
 };
 
-class MonkeyTest : public ::testing::TestWithParam<bool> {};
-
-TEST_P(MonkeyTest, NoWindowBreaksUnderRandomUse) {
-  ProgramFolderCopy folder(GetParam());
-  for (const std::string& name : formRegistry().names()) {
-    if (name == Frm1Main::kName) continue;
-    SCOPED_TRACE(name);
-    ui::testing::FakeClock clock;
-    ui::ClockSeededRandom random(clock);
-    ui::testing::RecordingMessageBox box;
-    ui::WindowManager manager(formRegistry(), clock, random, box);
-    manager.show(Frm1Main::kName);
-    manager.show(name);
-    std::mt19937 pick(12345);
-    auto leaves = [&](const ui::Form& f, const ui::Control& c) {
-      if (auto* drill = dynamic_cast<const drills::DrillWindow*>(&f))
-        return c.name() == drill->frame().backButton && c.index() == drill->frame().backIndex;
-      return c.name() == "cmdToMain" || c.name() == "cmdClose";
-    };
-
-    for (int steps = 0; steps < 3000; ++steps) {
-      auto form = manager.shared(name);
-      ASSERT_NE(form, nullptr) << "left the window at step " << steps;
-      const auto& controls = form->controls();
-      const auto& c = *controls[pick() % controls.size()];
-      if (leaves(*form, c)) continue;
-      ASSERT_NO_THROW({
-        switch (pick() % 6) {
-          case 0:
-          case 1:
-            if (c.kind() == ui::ControlKind::Button || c.kind() == ui::ControlKind::OptionButton)
-              form->click(c.name(), c.index());
-            break;
-          case 2:
-            if (c.kind() == ui::ControlKind::TextBox) {
-              form->type(c.name(), kTyped[pick() % std::size(kTyped)]);
-              form->pressEnter(c.name());
-            }
-            break;
-          case 3:
-            clock.advance(pick() % 3 == 0 ? 61 : 1);
-            form->tick();
-            break;
-          case 4:
-            if (form->resizable())
-              form->resize(3000 + static_cast<int>(pick() % 40000),
-                           2000 + static_cast<int>(pick() % 30000));
-            break;
-          default:
-            clock.advance(pick() % 90000);  // the clock may also pass midnight
-            form->tick();
-            break;
-        }
+TEST(SoakRules, EachBrokenRuleIsCaught) {
+  struct Case {
+    Fault fault;
+    std::string reported;
+  } cases[] = {{Fault::Throws, "an exception escaped: broken"},
+               {Fault::BadText, "lblKekka holds no valid text"},
+               {Fault::TooManyRight, "more right answers than questions"},
+               {Fault::HidesBack, "the back button is not showing"},
+               {Fault::LeavesMenuBeside, "loaded: ["}};
+  ScratchFolder empty;
+  for (const auto& c : cases) {
+    ui::FormRegistry registry;
+    registry.add(std::string(app::Frm1Main::kName),
+                 [](ui::Services& s) { return std::make_shared<app::Frm1Main>(s); });
+    for (const auto& d : app::kDrills)
+      registry.add(std::string(d.opens), [name = d.opens, fault = c.fault](ui::Services& s) {
+        return std::make_shared<FaultyDrill>(s, name, fault);
       });
-      ASSERT_FALSE(manager.ended());
-    }
-
-    auto form = manager.shared(name);
-    ASSERT_NE(form, nullptr);
-    for (const auto& c : form->controls()) EXPECT_TRUE(validUtf8(c->caption())) << c->id().text();
-    if (auto* drill = dynamic_cast<drills::DrillWindow*>(form.get())) {
-      const auto& frame = drill->frame();
-      EXPECT_TRUE(form->showing(form->control(frame.backButton, frame.backIndex)));
-      form->click(frame.backButton, frame.backIndex);
-      // Back leads to a fresh menu, the only window left.
-      EXPECT_EQ(manager.loadedNames(), std::vector<std::string>{std::string(Frm1Main::kName)});
-      auto* menu = manager.find(Frm1Main::kName);
-      ASSERT_NE(menu, nullptr);
-      EXPECT_TRUE(menu->control("cmdEnd").hasFocus());
-      EXPECT_FALSE(menu->control("mnuKankyo").visible());
-    } else {
-      // A side window leaves the menu it was opened beside.
-      EXPECT_NE(manager.find(Frm1Main::kName), nullptr);
-    }
+    const auto report =
+        runSoak({.actions = 5000, .dataSets = {{"empty", empty.path()}}, .registry = &registry});
+    EXPECT_NE(report.failure.find(c.reported), std::string::npos) << report.failure;
+    EXPECT_LT(report.actions, 5000u);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(DataFolders, MonkeyTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Shipped" : "Missing"; });
+// The program's own windows, over every data set the soak knows.
+TEST(Soak, EveryRuleHoldsUnderRandomUse) {
+  const std::string shipped = zunobi::data::ProgramFolder();
+  std::vector<std::unique_ptr<ScratchFolder>> folders;
+  SoakOptions options{.actions = 30000, .seed = 7};
+  auto add = [&](std::string name) -> const std::string& {
+    folders.push_back(std::make_unique<ScratchFolder>());
+    options.dataSets.push_back({std::move(name), folders.back()->path()});
+    return folders.back()->path();
+  };
+  copyDataFolders(shipped, add("shipped"));
+  writeLargestData(add("largest"));
+  for (Breakage b : kBreakages) writeBrokenData(shipped, add(std::string(nameOf(b))), b);
+  add("no folders");
+
+  const SoakReport report = runSoak(options);
+  EXPECT_TRUE(report.ok()) << report.failure;
+  EXPECT_EQ(report.actions, options.actions);
+  // Every drill was opened, with more than one data set.
+  EXPECT_EQ(report.visitsByWindow.size(), app::kDrills.size());
+  EXPECT_GT(report.actionsByDataSet.size(), 5u);
+}
 
 }  // namespace
-}  // namespace zunobi::app
+}  // namespace zunobi::soak

@@ -167,6 +167,24 @@ TEST(NavigationTest, SideWindowsOpenBesideTheMenuAndLeaveItAlone) {
   EXPECT_EQ(&app.menu(), menu);
 }
 
+TEST(NavigationTest, ADrillOpenedBesideASideWindowIsTheOnlyWindow) {
+  for (std::string_view side : {"mnuHarumo", "Ctrl+Shift+K"}) {
+    SCOPED_TRACE(std::string(side));
+    App app;
+    if (side == "mnuHarumo")
+      app.menu().click(side);
+    else
+      app.menu().shortcut(side);
+    ASSERT_EQ(app.manager.loadedNames().size(), 2u);
+    app.menu().click("cmdKeisan");
+    EXPECT_EQ(app.manager.loadedNames(), std::vector<std::string>{"frm2Keisan"});
+    // So back leads to a fresh menu, not to one left standing beside the drill.
+    app.manager.find("frm2Keisan")->click("cmdToMenu");
+    EXPECT_EQ(app.manager.loadedNames(), std::vector<std::string>{"frm1Main"});
+    expectFreshMenu(app.menu());
+  }
+}
+
 TEST(MenuTest, LayoutAndTexts) {
   App app;
   ui::Form& m = app.menu();
