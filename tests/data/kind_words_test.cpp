@@ -10,7 +10,7 @@
 #include "data/cp932.h"
 #include "data/field_reader.h"
 #include "data/folders.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #ifndef ZUNOBI_CONTENT_TOOLS
 #error "the build names the folder of the content tools"
