@@ -36,7 +36,8 @@ chroot "$dir" env DEBIAN_FRONTEND=noninteractive \
 grep -E '^(Setting up|The following NEW)' "$out/apt.log" | head -3
 chroot "$dir" id user >/dev/null 2>&1 || chroot "$dir" useradd -m user
 
-exec_line="$(sed -n 's/^Exec=//p' "$dir"/usr/share/applications/*.desktop)"
+entry="$(chroot "$dir" dpkg -L zunobi | grep '^/usr/share/applications/.*\.desktop$')"
+exec_line="$(sed -n 's/^Exec=//p' "$dir$entry")"
 echo "== Exec=$exec_line, as an ordinary user"
 display=":$((90 + RANDOM % 100))"
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
