@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-motoya-l-maruberi fontconfig
   xvfb xauth x11-utils xdotool imagemagick python3
   mecab-ipadic
+  librsvg2-bin desktop-file-utils appstream man-db gzip lintian dpkg-dev util-linux
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the plain build, then the same
 # suite under AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz
-# targets over their corpora, and the screenshots under Xvfb.
+# targets over their corpora, the Debian package checked by lintian, and the
+# screenshots under Xvfb.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
@@ -29,6 +30,9 @@ if [[ -x "$root/fuzz/run.sh" || -f "$root/fuzz/run.sh" ]]; then
   echo "== fuzz targets"
   bash "$root/fuzz/run.sh"
 fi
+
+echo "== Debian package and lintian"
+bash "$root/tools/package.sh"
 
 echo "== screenshots under Xvfb"
 bash "$root/tools/screenshots.sh" "$root/build/screenshots"

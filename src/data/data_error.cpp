@@ -35,6 +35,8 @@ std::string describe(DataProblem problem, const std::string& detail) {
       return "そのレコードはありません";
     case DataProblem::CannotWrite:
       return "ファイルに書き込めません";
+    case DataProblem::FolderReadOnly:
+      return "書き込む権限がありません";
   }
   return "データに誤りがあります";
 }
@@ -55,6 +57,8 @@ std::string DataError::fileName() const { return baseName(path_); }
 std::string DataError::problemText() const { return describe(problem_, detail_); }
 
 std::string DataError::message() const {
+  // A folder is named in full: whoever sets up the computer must find it.
+  if (problem_ == DataProblem::FolderReadOnly) return "フォルダ「" + path_ + "」に" + problemText();
   std::string where = "「" + fileName() + "」";
   if (place_ > 0) {
     where += kind_ == PlaceKind::Line ? "の" + ui::decimal(place_) + "行目"

@@ -22,6 +22,7 @@ enum class DataProblem {
   TooManyRecords,   // more lines or records than the program uses
   NoSuchRecord,     // a record number beyond the file
   CannotWrite,      // the file cannot be written or put in place
+  FolderReadOnly,   // the folder refuses new files (an installed program's folder)
 };
 
 // Where in a file: a text line or a record number; 0 means the whole file.

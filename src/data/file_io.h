@@ -17,4 +17,10 @@ std::optional<std::string> readBytesIfPresent(const std::string& path);
 // thrown.
 void replaceFile(const std::string& path, std::string_view bytes);
 
+// Throws DataError (FolderReadOnly, with the folder as its path) when the
+// folder refuses new files to this user, as an installed program's folder
+// does for everyone but the administrator. Any other trouble (no such folder)
+// is left to the write that follows.
+void requireWritableFolder(std::string_view folder);
+
 }  // namespace zunobi::data

@@ -51,6 +51,9 @@ PreparationResult prepareQuestionFile(QuizList list, std::string_view programFol
   std::string source = WorkFolder(programFolder) + std::string(files.source);
   std::string target = DataFolder(programFolder) + std::string(files.target);
   try {
+    // Refused before the list is read: on an installed system no list,
+    // however sound, can be written.
+    requireWritableFolder(DataFolder(programFolder));
     auto records = readSourceList(source);
     auto old = readBytesIfPresent(target);
     replaceFile(target, questionFileBytes(records, old.value_or("")));

@@ -41,7 +41,8 @@ struct PreparationResult {
 
 // Reads and checks the whole list, then puts the new question file in place
 // in one step. On any failure the question file is left exactly as it was
-// and the message says what went wrong and where.
+// and the message says what went wrong and where; a data folder that this
+// user may not write (an installed program's) is named in full.
 PreparationResult prepareQuestionFile(QuizList list, std::string_view programFolder);
 
 // "3件　終了"

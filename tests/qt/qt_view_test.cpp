@@ -37,6 +37,10 @@ class Sample final : public Form {
                 frame("fraDie", "", {150, 1500, 1455, 1575}),
                 option("optMe", 0, "", {120, 240, 255, 255}).in("fraDie"),
                 option("optMe", 1, "", {600, 240, 255, 255}).in("fraDie"),
+                label("lblKanji", "山", {600, 720, 600, 600})
+                    .in("fraDie")
+                    .bold(20)
+                    .colour(colours::DarkBlue),
                 button("cmdGo", "別のじゃんけんをする", {3000, 150, 1455, 735}),
             }) {
     setCaption("試験");
@@ -135,6 +139,25 @@ TEST(QtViewTest, CaptionChangesReachTheRealLabel) {
   EXPECT_EQ(label->caption(), QStringLiteral("押された"));
   app.manager.find("frmSample")->control("lblOut").hide();
   EXPECT_FALSE(label->isVisible());
+}
+
+// The frame's style sheet repolishes what it holds; the text keeps its colour.
+TEST(QtViewTest, ALabelInAFrameIsDrawnInItsColour) {
+  QtApp app;
+  app.manager.show("frmSample");
+  QApplication::processEvents();
+  auto* label = app.widget<LabelWidget>("frmSample", "lblKanji");
+  ASSERT_NE(label, nullptr);
+  const QImage image = label->grab().toImage();
+  int blue = 0, grey = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.blue() - c.red() > 40) ++blue;
+      if (c.red() < 100 && c.blue() - c.red() < 10) ++grey;
+    }
+  EXPECT_GT(blue, 20);
+  EXPECT_EQ(grey, 0);
 }
 
 TEST(QtViewTest, EnterReachesTheHandlerAsThirteen) {

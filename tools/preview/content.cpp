@@ -73,23 +73,6 @@ void documentSamples(const std::string& folder, std::vector<Sample>& out,
   }
 }
 
-ContentView jyukugoView() {
-  using namespace ui;
-  ContentView view{"jyukugo", "",   "二字熟語",
-                   9645,      6735, {frame("Frame1", "問題", {5880, 1680, 3135, 3015})}};
-  // The centre, then left, above, right and below, one pitch of 840 apart.
-  const std::pair<std::int32_t, std::int32_t> places[] = {
-      {1080, 1080}, {240, 1080}, {1080, 240}, {1920, 1080}, {1080, 1920}};
-  for (int i = 0; i < 5; ++i)
-    view.controls.push_back(label("lblKanji", i, "", {places[i].first, places[i].second, 795, 795})
-                                .in("Frame1")
-                                .bold(36)
-                                .colour(colours::DarkBlue)
-                                .centred()
-                                .bordered());
-  return view;
-}
-
 }  // namespace
 
 std::vector<ContentView> contentViews() {
@@ -115,7 +98,7 @@ std::vector<ContentView> contentViews() {
           7455,
           {label("lblMondaiBun", "", {480, 4080, 3615, 615}).size(11.25)},
       },
-      jyukugoView(),
+      {"jyukugo", "frm21NijiJyukugo"},
   };
 }
 

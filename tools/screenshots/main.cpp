@@ -25,6 +25,41 @@ const std::pair<const char*, int> kStarts[] = {
 const std::pair<const char*, int> kNexts[] = {
     {"cmdJyanken", -1}, {"cmdShitumon", -1}, {"cmdQs", -1}, {"cmdKotae", -1}, {"cmdAns", -1}};
 
+// The wall clock, moved on at will so that a one-minute run can run out.
+class ShiftedClock final : public ui::Clock {
+ public:
+  ui::DateTime now() const override { return system_.now().plusSeconds(shift_); }
+  void shift(std::int64_t seconds) { shift_ += seconds; }
+
+ private:
+  ui::SystemClock system_;
+  std::int64_t shift_ = 0;
+};
+
+// The kanji puzzle past its first answer: the next question, a stopped run,
+// the end of a ten-question run and the time-up of a one-minute run.
+int jyukugoStates(ui::Form& form, ShiftedClock& clock, const QString& base) {
+  int failures = 0;
+  auto shot = [&](const char* state) {
+    settle(300);
+    if (!snap(base + "-" + state + ".png")) ++failures;
+  };
+  form.click("cmdKotae");
+  shot("puzzle");
+  form.click("cmdBreake");
+  shot("stopped");
+  form.click("optMenu", 1);
+  form.click("cmdStart");
+  for (int i = 0; i < 21; ++i) form.click("cmdKotae");
+  shot("ten-end");
+  form.click("optMenu", 2);
+  form.click("cmdStart");
+  clock.shift(61);
+  settle(1200);  // the next tick finds the minute gone
+  shot("timeup");
+  return failures;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,7 +71,7 @@ int main(int argc, char** argv) {
   const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
   QDir().mkpath(dir);
 
-  ui::SystemClock clock;
+  ShiftedClock clock;
   ui::ClockSeededRandom random(clock);
   // The rating box of whack-a-mole would wait for OK; record it instead.
   struct Silent final : ui::MessageBox {
@@ -67,6 +102,8 @@ int main(int argc, char** argv) {
         if (manager.find(name) && !snap(base + "-next.png")) ++failures;
         break;
       }
+      if (name == "frm21NijiJyukugo" && manager.find(name))
+        failures += jyukugoStates(*form, clock, base);
       break;
     }
     std::printf("%s\n", name.c_str());

@@ -1,8 +1,15 @@
-// The "二字熟語" drill window.
+// The "二字熟語" drill window: four kanji stand around an empty centre box;
+// the one kanji that completes all four compounds is shown on request.
+// Runs of training (no end), ten questions or one minute.
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "data/jyukugo_table.h"
+#include "data/shuffle.h"
 #include "drills/drill_window.h"
 
 namespace zunobi::drills {
@@ -11,6 +18,32 @@ class Frm21NijiJyukugo final : public drills::DrillWindow {
  public:
   static constexpr std::string_view kName = "frm21NijiJyukugo";
   explicit Frm21NijiJyukugo(ui::Services& services);
+
+  // What each step shows of the buttons.
+  enum class Step { Idle, FirstPuzzle, Puzzle, Answer, NoPuzzles };
+
+ private:
+  void onDrillLoad() override;
+  void onDrillTick() override;
+  void show(Step step);
+  void start();
+  void kotae();
+  void breake();
+  void shuuryou();
+  void drawQuestion();
+  void clearKanji();
+  std::string elapsedText();
+
+  std::vector<data::JyukugoRecord> records_;  // rows 1 … JyukugoSu
+  data::ShuffleArrays shuffle_;
+  std::int16_t menuNo_ = 0;  // 1 training, 2 ten questions, 3 one minute
+  std::int32_t mondaiSu_ = 0;
+  bool kaitouHyouji_ = false;
+  std::string seikai_;
+  std::int32_t kaishiByou_ = 0;
+  ui::DateTime shimekiri_;
+  // A run is under way: only then can its minute run out.
+  bool running_ = false;
 };
 
 }  // namespace zunobi::drills

@@ -280,6 +280,8 @@ void FormWindow::controlChanged(const Control& control, Property property) {
         b->setFont(f);
         b->setCaptionColour(qtColour(control.font().colour));
       } else {
+        if (auto* l = dynamic_cast<LabelWidget*>(w))
+          l->setTextColour(qtColour(control.font().colour));
         if (w->font() != f) w->setFont(f);
         setForeground(w, control.font().colour);
       }

@@ -34,6 +34,12 @@ void LabelWidget::setBordered(bool bordered) {
   if (bordered) align_ = Qt::AlignCenter;
 }
 
+void LabelWidget::setTextColour(const QColor& colour) {
+  if (colour == colour_) return;
+  colour_ = colour;
+  update();
+}
+
 QRect LabelWidget::textBox() const { return contentsRect(); }
 
 const WrappedText& LabelWidget::layout() {
@@ -48,7 +54,7 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
   painter.setFont(font());
-  painter.setPen(palette().color(QPalette::WindowText));
+  painter.setPen(colour_.isValid() ? colour_ : palette().color(QPalette::WindowText));
   layout().draw(painter, textBox(), align_);
 }
 

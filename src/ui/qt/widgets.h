@@ -19,6 +19,9 @@ class LabelWidget final : public QFrame {
   QString caption() const { return text_; }
   void setAlignment(Qt::Alignment align) { align_ = align; }
   void setBordered(bool bordered);
+  // Held apart from the palette: a frame's style sheet repolishes the labels
+  // inside it and would put back the default text colour.
+  void setTextColour(const QColor& colour);
   const WrappedText& layout();  // the lines as drawn
 
  protected:
@@ -30,6 +33,7 @@ class LabelWidget final : public QFrame {
   QRect textBox() const;
   QString text_;
   Qt::Alignment align_ = Qt::AlignLeft | Qt::AlignTop;
+  QColor colour_;
   WrappedText layout_;
   bool dirty_ = true;
 };

@@ -1,0 +1,528 @@
+#include "drills/knowledge/frm21_niji_jyukugo.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <random>
+#include <set>
+
+#include "data/cp932.h"
+#include "data/folders.h"
+#include "data/limits.h"
+#include "support/forms.h"
+#include "support/temp_folder.h"
+#include "ui/testing.h"
+
+namespace zunobi::drills {
+namespace {
+
+using ui::testing::names;
+using ui::testing::onScreen;
+
+struct Puzzle {
+  std::vector<std::string> saki;  // centre + X
+  std::vector<std::string> ato;   // X + centre
+  std::string sakiCount{}, atoCount{};
+};
+
+const Puzzle kYama{{"山道", "山林", "山頂"}, {"登山", "火山", "下山"}};
+const Puzzle kKawa{{"川岸", "川上"}, {"小川", "河川"}};
+// Right-hand compounds that begin with different kanji: the answer must
+// come from the compound of the right box.
+const Puzzle kMixed{{"海辺", "空港", "花火"}, {"大海", "青空"}};
+const Puzzle kOnlyOne{{"森林"}, {"青森", "大森"}};
+
+// One line of "二字熟語.csv": sequence number, 30 saki slots, saki count, 30
+// ato slots, ato count.
+std::string line(int seq, const Puzzle& p) {
+  auto slots = [](const std::vector<std::string>& list) {
+    std::string out;
+    for (std::size_t i = 0; i < data::kMaxCompounds; ++i)
+      out += "," + (i < list.size() ? list[i] : std::string());
+    return out;
+  };
+  auto count = [](const std::string& given, const std::vector<std::string>& list) {
+    return given.empty() ? std::to_string(list.size()) : given;
+  };
+  return std::to_string(seq) + slots(p.saki) + "," + count(p.sakiCount, p.saki) + slots(p.ato) +
+         "," + count(p.atoCount, p.ato) + "\r\n";
+}
+
+std::string file(const std::vector<Puzzle>& puzzles) {
+  std::string text;
+  for (std::size_t i = 0; i < puzzles.size(); ++i)
+    text += line(static_cast<int>(i + 1), puzzles[i]);
+  return text;
+}
+
+// The window on its own program folder, built before it loads so that the
+// draws can be scripted.
+struct Window {
+  // The file's bytes, or no file at all.
+  explicit Window(const std::optional<std::string>& bytes) {
+    std::filesystem::create_directories(dir / "file");
+    if (bytes) data::testing::writeBytes(dir / "file/二字熟語.csv", *bytes);
+  }
+  explicit Window(const std::vector<Puzzle>& puzzles) : Window(data::utf8ToCp932(file(puzzles))) {}
+  void load() { f.w->load(); }
+
+  // Record `row` of `rows`, then the ato and saki compounds that come first
+  // and second in their shuffles (1-based); the others get a middle key.
+  void script(int row, int rows, const Puzzle& p, std::pair<int, int> ato,
+              std::pair<int, int> saki) {
+    f.t.random.push((row - 0.5) / rows);
+    auto keys = [&](std::size_t n, std::pair<int, int> firsts) {
+      for (int i = 1; i <= static_cast<int>(n); ++i)
+        f.t.random.push(((i == firsts.first ? 1 : i == firsts.second ? 2 : 50) - 0.5) / 100);
+    };
+    keys(p.ato.size(), ato);
+    keys(p.saki.size(), saki);
+  }
+
+  std::string boxes() const {
+    std::string s;
+    for (int i = 0; i < 5; ++i) s += (i ? " " : "") + f.caption("lblKanji", i);
+    return s;
+  }
+  std::string caption(std::string_view name, int index = -1) const {
+    return f.caption(name, index);
+  }
+  void click(std::string_view name) { f.w->click(name); }
+  void choose(int option) { f.w->click("optMenu", option); }
+  void tickAt(int h, int m, int s) {
+    f.t.clock.setTime(h, m, s);
+    f.w->tick();
+  }
+
+  data::testing::TempFolder dir;
+  data::ScopedProgramFolder program{dir.path()};
+  ui::testing::WindowFixture<Frm21NijiJyukugo> f{ui::testing::kLoadLater};
+};
+
+const std::set<std::string> kFrame{
+    "Label1",      "lblSetumei",  "lblJikoku",   "lblJikanStart", "lblJikanEnd",  "Frame2",
+    "optMenu(0)",  "optMenu(1)",  "optMenu(2)",  "Frame1",        "lblKanji(0)",  "lblKanji(1)",
+    "lblKanji(2)", "lblKanji(3)", "lblKanji(4)", "lblCharngeSu",  "lblKeikaTime", "cmdToMenu"};
+const std::set<std::string> kIdle = names({kFrame, {"cmdStart"}});
+const std::set<std::string> kFirstPuzzle = names({kFrame, {"cmdKotae"}});
+const std::set<std::string> kInRun = names({kFrame, {"cmdKotae", "cmdBreake"}});
+
+TEST(Frm21NijiJyukugo, LoadsIdleWithItsBoxesMarkingTheirPlaces) {
+  Window w({kYama, kKawa});
+  w.load();
+  EXPECT_EQ(onScreen(*w.f.w), kIdle);
+  EXPECT_EQ(w.caption("lblSetumei"),
+            "中央に漢字１字を入れると、２字熟語が４つ完成します\r\nその字は何でしょう？");
+  EXPECT_EQ(w.boxes(), "答 １ ２ ３ ４");
+  EXPECT_EQ(w.caption("lblJikanEnd"), "");
+  EXPECT_EQ(w.caption("lblCharngeSu"), "");
+  EXPECT_EQ(w.caption("lblJikoku"), "現在の時刻　9:05:03");
+  EXPECT_EQ(w.f.w->timer().interval(), 1000);
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(w.f.w->control("optMenu", i).selected());
+  EXPECT_TRUE(w.f.w->control("cmdStart").hasFocus());
+  EXPECT_EQ(w.f.w->tabOrder(), (std::vector<ui::ControlId>{{"optMenu", 0},
+                                                           {"optMenu", 1},
+                                                           {"optMenu", 2},
+                                                           {"cmdStart"},
+                                                           {"cmdKotae"},
+                                                           {"cmdBreake"},
+                                                           {"cmdToMenu"}}));
+  EXPECT_EQ(ui::testing::controlsOutside(*w.f.w), std::vector<std::string>{});
+
+  // Equal squares as a plus sign, neighbours one pitch from the centre.
+  const ui::Rect centre = w.f.w->control("lblKanji", 0).place();
+  const std::pair<int, int> offsets[] = {{0, 0}, {-840, 0}, {0, -840}, {840, 0}, {0, 840}};
+  for (int i = 0; i < 5; ++i) {
+    SCOPED_TRACE(i);
+    const ui::Control& box = w.f.w->control("lblKanji", i);
+    EXPECT_EQ(box.place(),
+              (ui::Rect{centre.left + offsets[i].first, centre.top + offsets[i].second, 795, 795}));
+    EXPECT_EQ(box.font(), (ui::Font{.size = 36, .bold = true, .colour = ui::colours::DarkBlue}));
+    EXPECT_TRUE(box.border());
+    EXPECT_EQ(box.align(), ui::Align::Centre);
+  }
+}
+
+struct Question {
+  int row;
+  std::pair<int, int> ato, saki;
+  const char* boxes;  // centre empty
+  const char* answer;
+};
+
+// Two records drawn at random, the same one twice in a row included.
+const Question kTen[] = {
+    {1, {2, 3}, {3, 1}, " 火 下 頂 道", "山"}, {2, {2, 1}, {1, 2}, " 河 小 岸 上", "川"},
+    {2, {1, 2}, {2, 1}, " 小 河 上 岸", "川"}, {1, {1, 2}, {2, 3}, " 登 火 林 頂", "山"},
+    {1, {3, 1}, {1, 3}, " 下 登 道 頂", "山"}, {2, {2, 1}, {2, 1}, " 河 小 上 岸", "川"},
+    {1, {2, 1}, {1, 2}, " 火 登 道 林", "山"}, {1, {3, 2}, {3, 2}, " 下 火 頂 林", "山"},
+    {2, {1, 2}, {1, 2}, " 小 河 岸 上", "川"}, {1, {1, 3}, {2, 1}, " 登 下 林 道", "山"},
+    {2, {2, 1}, {1, 2}, " 河 小 岸 上", "川"},
+};
+
+TEST(Frm21NijiJyukugo, PlaysAWholeTenQuestionRunStateByState) {
+  Window w({kYama, kKawa});
+  w.load();
+  const Puzzle* records[] = {nullptr, &kYama, &kKawa};
+  for (const auto& q : kTen) w.script(q.row, 2, *records[q.row], q.ato, q.saki);
+  w.choose(1);
+  w.f.t.clock.setTime(10, 0, 0);
+  w.click("cmdStart");
+  EXPECT_EQ(w.caption("lblJikanStart"), "開始の時刻　10:00:00");
+  for (int k = 1; k <= 11; ++k) {
+    const Question& q = kTen[k - 1];
+    SCOPED_TRACE(k);
+    EXPECT_EQ(onScreen(*w.f.w), k == 1 ? kFirstPuzzle : kInRun);
+    EXPECT_EQ(w.boxes(), q.boxes);
+    EXPECT_EQ(w.caption("cmdKotae"), "解答を表示");
+    EXPECT_EQ(w.caption("lblCharngeSu"), "問題数　" + std::to_string(k));
+    EXPECT_EQ(w.caption("lblKeikaTime"), "");
+    EXPECT_TRUE(w.f.w->control("cmdKotae").hasFocus());
+    w.f.t.clock.advance(k == 11 ? 15 : 11);
+    w.click("cmdKotae");
+    if (k == 11) break;  // its answer ends the run
+    EXPECT_EQ(onScreen(*w.f.w), kInRun);
+    EXPECT_EQ(w.boxes(), q.answer + std::string(q.boxes));
+    EXPECT_EQ(w.caption("cmdKotae"), "次の問題");
+    w.click("cmdKotae");
+  }
+  EXPECT_EQ(onScreen(*w.f.w), kIdle);
+  EXPECT_EQ(w.boxes(), "    ");
+  EXPECT_EQ(w.caption("lblCharngeSu"), "問題数　10");
+  EXPECT_EQ(w.caption("lblKeikaTime"), "所要時間　2分　5秒");
+  EXPECT_EQ(w.caption("cmdKotae"), "解答を表示");
+  EXPECT_EQ(w.caption("lblJikanStart"), "開始の時刻　10:00:00");
+  EXPECT_EQ(w.caption("lblJikanEnd"), "");
+  EXPECT_TRUE(w.f.w->control("cmdStart").hasFocus());
+  EXPECT_EQ(w.f.t.random.remaining(), 0u);
+  EXPECT_EQ(w.f.t.random.reseeds(), w.f.t.random.draws()) << "a re-seed before every draw";
+}
+
+TEST(Frm21NijiJyukugo, PlaysAWholeOneMinuteRunStateByState) {
+  Window w({kYama, kKawa});
+  w.load();
+  w.choose(2);
+  w.tickAt(10, 0, 0);
+  w.click("cmdStart");
+  // A click every five seconds, a tick every second.
+  int question = 1;
+  for (int s = 1; s <= 60; ++s) {
+    w.tickAt(10, s / 60, s % 60);
+    ASSERT_EQ(w.caption("lblJikanEnd"), "") << s;
+    if (s % 5) continue;
+    const bool answering = w.caption("cmdKotae") == "解答を表示";
+    w.click("cmdKotae");
+    if (!answering) ++question;
+    EXPECT_EQ(onScreen(*w.f.w), kInRun);
+    EXPECT_EQ(w.caption("cmdKotae"), answering ? "次の問題" : "解答を表示");
+    EXPECT_EQ(w.caption("lblCharngeSu"), "問題数　" + std::to_string(question));
+  }
+  EXPECT_EQ(question, 7);
+  EXPECT_EQ(w.caption("lblJikoku"), "現在の時刻　10:01:00");
+  w.tickAt(10, 1, 1);
+  EXPECT_EQ(onScreen(*w.f.w), kIdle);
+  EXPECT_EQ(w.caption("lblJikanEnd"), "時間です！");
+  EXPECT_EQ(w.caption("lblJikanStart"), "");
+  EXPECT_EQ(w.boxes(), "    ");
+  EXPECT_EQ(w.caption("lblKeikaTime"), "所要時間　1分　0秒");
+  EXPECT_EQ(w.caption("lblCharngeSu"), "問題数　7");
+}
+
+TEST(Frm21NijiJyukugo, TheMinuteRunsOutWhateverIsOnShow) {
+  const struct Case {
+    const char* what;
+    int clicks;
+    int startSecond;
+    const char* count;
+  } cases[] = {
+      {"the first puzzle", 0, 0, "問題数　1"},
+      {"an answer", 1, 0, "問題数　1"},
+      {"a later puzzle", 2, 59, "問題数　2"},
+      {"the ten-question limit does not apply", 25, 30, "問題数　13"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Window w({kYama, kKawa});
+    w.load();
+    w.choose(2);
+    w.f.t.clock.setTime(10, 0, c.startSecond);
+    w.click("cmdStart");
+    for (int i = 0; i < c.clicks; ++i) w.click("cmdKotae");
+    // Not yet at start + 1 minute itself: the end comes strictly after it.
+    w.tickAt(10, 1, c.startSecond);
+    EXPECT_EQ(onScreen(*w.f.w), c.clicks ? kInRun : kFirstPuzzle);
+    w.f.t.clock.advance(1);
+    w.f.w->tick();
+    EXPECT_EQ(onScreen(*w.f.w), kIdle);
+    EXPECT_EQ(w.caption("lblJikanEnd"), "時間です！");
+    EXPECT_EQ(w.caption("lblKeikaTime"), "所要時間　1分　0秒");
+    EXPECT_EQ(w.caption("lblCharngeSu"), c.count);
+    EXPECT_EQ(w.boxes(), "    ");
+    // Later ticks change nothing on show.
+    w.f.t.clock.advance(30);
+    w.f.w->tick();
+    EXPECT_EQ(w.caption("lblCharngeSu"), c.count);
+    EXPECT_EQ(w.caption("lblJikanEnd"), "時間です！");
+    // The next start clears the notice.
+    w.click("cmdStart");
+    EXPECT_EQ(w.caption("lblJikanEnd"), "");
+    EXPECT_EQ(w.caption("lblKeikaTime"), "");
+    EXPECT_EQ(w.caption("lblCharngeSu"), "問題数　1");
+  }
+}
+
+TEST(Frm21NijiJyukugo, TheOptionIsReadOnlyAtStart) {
+  // No option chosen: training, which neither stops at ten nor at a minute.
+  Window w({kYama, kKawa});
+  w.load();
+  w.f.t.clock.setTime(10, 0, 0);
+  w.click("cmdStart");
+  w.choose(1);
+  for (int k = 1; k < 15; ++k) {
+    w.click("cmdKotae");
+    w.click("cmdKotae");
+  }
+  w.choose(2);
+  w.tickAt(10, 5, 0);
+  EXPECT_EQ(onScreen(*w.f.w), kInRun);
+  EXPECT_EQ(w.caption("lblCharngeSu"), "問題数　15");
+  w.click("cmdKotae");
+  EXPECT_EQ(w.caption("cmdKotae"), "次の問題") << "an eleventh answer does not end training";
+
+  // Started as a one-minute run, it stays one even when training is chosen.
+  Window m({kYama, kKawa});
+  m.load();
+  m.choose(2);
+  m.tickAt(10, 0, 0);
+  m.click("cmdStart");
+  m.choose(0);
+  m.tickAt(10, 1, 1);
+  EXPECT_EQ(m.caption("lblJikanEnd"), "時間です！");
+}
+
+TEST(Frm21NijiJyukugo, StoppingKeepsTheCountAndEndsTheRunForGood) {
+  for (int option : {0, 1, 2}) {
+    SCOPED_TRACE(option);
+    Window w({kYama, kKawa});
+    w.load();
+    w.choose(option);
+    w.f.t.clock.setTime(10, 0, 0);
+    w.click("cmdStart");
+    w.click("cmdBreake");  // hidden until the first click of the run
+    EXPECT_EQ(onScreen(*w.f.w), kFirstPuzzle);
+    for (int i = 0; i < 5; ++i) w.click("cmdKotae");  // question 3, answer on show
+    w.f.t.clock.setTime(10, 0, 42);
+    w.click("cmdBreake");
+    EXPECT_EQ(onScreen(*w.f.w), kIdle);
+    EXPECT_EQ(w.boxes(), "    ");
+    EXPECT_EQ(w.caption("lblCharngeSu"), "問題数　3");
+    EXPECT_EQ(w.caption("lblKeikaTime"), "所要時間　0分　42秒");
+    EXPECT_EQ(w.caption("cmdKotae"), "解答を表示");
+    EXPECT_TRUE(w.f.w->control("cmdStart").hasFocus());
+    // No time-up comes after a stop, not even in a one-minute run.
+    w.tickAt(10, 1, 30);
+    EXPECT_EQ(w.caption("lblJikanEnd"), "");
+    EXPECT_EQ(w.caption("lblJikanStart"), "開始の時刻　10:00:00");
+    EXPECT_EQ(w.caption("lblKeikaTime"), "所要時間　0分　42秒");
+    w.click("cmdStart");
+    EXPECT_EQ(onScreen(*w.f.w), kFirstPuzzle);
+    EXPECT_EQ(w.caption("lblCharngeSu"), "問題数　1");
+    EXPECT_EQ(w.caption("lblKeikaTime"), "");
+    EXPECT_EQ(w.caption("cmdKotae"), "解答を表示");
+  }
+}
+
+TEST(Frm21NijiJyukugo, TimeTakenAcrossMidnightAndPastAnHour) {
+  const struct Case {
+    int h, m, s;
+    int seconds;
+    const char* shown;
+  } cases[] = {
+      {23, 59, 30, 50, "所要時間　0分　50秒"},
+      {10, 0, 0, 0, "所要時間　0分　0秒"},
+      {10, 0, 0, 3725, "所要時間　62分　5秒"},
+      {23, 30, 0, 3600 + 59, "所要時間　60分　59秒"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shown);
+    for (bool tenQuestions : {false, true}) {
+      Window w({kKawa});
+      w.load();
+      if (tenQuestions) w.choose(1);
+      w.f.t.clock.setTime(c.h, c.m, c.s);
+      w.click("cmdStart");
+      w.click("cmdKotae");
+      w.f.t.clock.advance(c.seconds);
+      // Stopped, or ended by the only record running out.
+      w.click(tenQuestions ? "cmdKotae" : "cmdBreake");
+      EXPECT_EQ(w.caption("lblKeikaTime"), c.shown);
+    }
+  }
+}
+
+TEST(Frm21NijiJyukugo, UsesOnlyTheRecordsThatCanMakeAPuzzle) {
+  Puzzle tooMany = kMixed;
+  tooMany.sakiCount = "31";
+  Puzzle unfilled = kMixed;
+  unfilled.atoCount = "3";
+  const struct Case {
+    const char* what;
+    std::vector<Puzzle> file;
+  } cases[] = {
+      {"a last record with a count below 2", {kYama, kKawa, kOnlyOne}},
+      {"a first record with a count below 2", {kOnlyOne, kYama, kKawa}},
+      {"a count above 30", {kYama, tooMany, kKawa}},
+      {"fewer filled compounds than the count", {kYama, unfilled, kKawa}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Window w(c.file);
+    // Two usable records: the lower half draws the first, the top the last.
+    w.f.t.random.push({0.49, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5});
+    w.f.t.random.push({0.9999, 0.5, 0.5, 0.5, 0.5});
+    w.load();
+    w.click("cmdStart");
+    w.click("cmdKotae");
+    EXPECT_EQ(w.boxes(), "山 登 火 道 林");
+    w.click("cmdKotae");
+    w.click("cmdKotae");
+    EXPECT_EQ(w.boxes(), "川 小 河 岸 上");
+  }
+}
+
+TEST(Frm21NijiJyukugo, KeepsTheFirstFifteenHundredRecords) {
+  std::vector<Puzzle> puzzles(1499, kYama);
+  puzzles.push_back(kKawa);
+  puzzles.push_back(kMixed);
+  Window w(puzzles);
+  w.f.t.random.push({0.99999, 0.5});
+  w.load();
+  w.click("cmdStart");
+  w.click("cmdKotae");
+  EXPECT_EQ(w.boxes(), "川 小 河 岸 上");
+}
+
+TEST(Frm21NijiJyukugo, WithOneRecordTheNextQuestionEndsTheRun) {
+  Window w({kKawa, kOnlyOne});  // counts of 2 and 2 are enough
+  w.load();
+  w.f.t.clock.setTime(10, 0, 0);
+  w.click("cmdStart");
+  EXPECT_EQ(w.boxes(), " 小 河 岸 上");
+  w.click("cmdKotae");
+  EXPECT_EQ(w.boxes(), "川 小 河 岸 上");
+  const std::size_t draws = w.f.t.random.draws();
+  w.f.t.clock.advance(7);
+  w.click("cmdKotae");
+  EXPECT_EQ(w.f.t.random.draws(), draws) << "no question drawn";
+  EXPECT_EQ(onScreen(*w.f.w), kIdle);
+  EXPECT_EQ(w.boxes(), "    ");
+  EXPECT_EQ(w.caption("lblCharngeSu"), "問題数　1");
+  EXPECT_EQ(w.caption("lblKeikaTime"), "所要時間　0分　7秒");
+}
+
+TEST(Frm21NijiJyukugo, AFileThatCannotBeUsedIsToldAndTheWayBackWorks) {
+  const std::string yama = line(1, kYama);
+  auto cp932 = [](const std::string& utf8) { return data::utf8ToCp932(utf8); };
+  const struct Case {
+    const char* what;
+    std::optional<std::string> bytes;
+    const char* message;
+  } cases[] = {
+      {"missing", std::nullopt, "「二字熟語.csv」：ファイルが見つかりません"},
+      {"cut short", cp932(yama + "2,川岸,川上\r\n"), "「二字熟語.csv」の2行目：項目が足りません"},
+      {"first field not a whole number", cp932("1.5" + yama.substr(1)),
+       "「二字熟語.csv」の1行目：整数の項目が範囲外か、整数ではありません「1.5」"},
+      {"count not a number", cp932(yama + line(2, {{"川岸", "川上"}, {"小川", "河川"}, "二"})),
+       "「二字熟語.csv」の2行目：数値の項目が数値ではありません「二」"},
+      {"not CP932", "1,\x82\r\n",
+       "「二字熟語.csv」の1行目：CP932（シフトJIS）の文字として読めないバイトがあります"},
+      {"no usable record", cp932(file({kOnlyOne})), "「二字熟語.csv」に使える問題がありません"},
+      {"empty", "", "「二字熟語.csv」に使える問題がありません"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Window w(c.bytes);
+    w.load();
+    EXPECT_EQ(w.caption("lblSetumei"), c.message);
+    EXPECT_EQ(onScreen(*w.f.w), kFrame);
+    EXPECT_TRUE(w.f.w->control("cmdToMenu").hasFocus());
+    w.click("cmdStart");
+    w.f.w->tick();
+    EXPECT_EQ(w.boxes(), "答 １ ２ ３ ４");
+    EXPECT_EQ(w.f.t.random.draws(), 0u);
+    w.click("cmdToMenu");
+    EXPECT_EQ(w.f.t.navigator.calls,
+              (std::vector<std::string>{"show frm1Main", "unload frm21NijiJyukugo"}));
+  }
+}
+
+// Over many random draws the boxes always make the puzzle of one record.
+TEST(Frm21NijiJyukugo, EveryQuestionIsOneRecordsPuzzle) {
+  const std::vector<Puzzle> puzzles{kYama, kKawa, kMixed};
+  Window w(puzzles);
+  std::mt19937 gen(2026);
+  std::uniform_real_distribution<double> uniform(0.0, 1.0);
+  for (int i = 0; i < 20000; ++i) w.f.t.random.push(uniform(gen));
+  w.load();
+  w.click("cmdStart");
+  auto first = [](const std::string& s) { return data::utf8Characters(s)[0]; };
+  auto second = [](const std::string& s) { return data::utf8Characters(s)[1]; };
+  std::map<std::string, std::set<int>> seenAt;  // compound → boxes it gave
+  std::size_t draws = 0;
+  for (int q = 0; q < 1000; ++q) {
+    SCOPED_TRACE(q);
+    const std::string b1 = w.caption("lblKanji", 1), b2 = w.caption("lblKanji", 2);
+    const std::string b3 = w.caption("lblKanji", 3), b4 = w.caption("lblKanji", 4);
+    // The record and the four compounds whose kanji the boxes show.
+    const Puzzle* record = nullptr;
+    std::string left, above, right, below;
+    for (const auto& p : puzzles)
+      for (const auto& a : p.ato)
+        for (const auto& a2 : p.ato)
+          for (const auto& s : p.saki)
+            for (const auto& s2 : p.saki)
+              if (first(a) == b1 && first(a2) == b2 && second(s) == b3 && second(s2) == b4) {
+                record = &p;
+                left = a;
+                above = a2;
+                right = s;
+                below = s2;
+              }
+    ASSERT_NE(record, nullptr) << b1 << b2 << b3 << b4;
+    EXPECT_NE(left, above);
+    EXPECT_NE(right, below);
+    seenAt[left].insert(1);
+    seenAt[above].insert(2);
+    seenAt[right].insert(3);
+    seenAt[below].insert(4);
+    // One draw for the record, one key for each compound of its two lists.
+    if (q > 0) {
+      EXPECT_EQ(w.f.t.random.draws() - draws, 1 + record->ato.size() + record->saki.size());
+    }
+    w.click("cmdKotae");
+    EXPECT_EQ(w.caption("lblKanji", 0), first(right));
+    draws = w.f.t.random.draws();
+    w.click("cmdKotae");
+    EXPECT_EQ(w.caption("lblKanji", 0), "");
+  }
+  EXPECT_EQ(w.f.t.random.reseeds(), w.f.t.random.draws());
+  for (const auto& p : puzzles) {
+    for (const auto& a : p.ato) EXPECT_EQ(seenAt[a], (std::set<int>{1, 2})) << a;
+    for (const auto& s : p.saki) EXPECT_EQ(seenAt[s], (std::set<int>{3, 4})) << s;
+  }
+}
+
+TEST(Frm21NijiJyukugo, LeavesForTheMenuInTheMiddleOfARun) {
+  Window w({kYama});
+  w.load();
+  w.choose(2);
+  w.click("cmdStart");
+  w.click("cmdKotae");
+  w.click("cmdToMenu");
+  EXPECT_EQ(w.f.t.navigator.calls,
+            (std::vector<std::string>{"show frm1Main", "unload frm21NijiJyukugo"}));
+}
+
+}  // namespace
+}  // namespace zunobi::drills
