@@ -55,7 +55,10 @@ inner() {
 }
 
 if [[ "${ZUNOBI_BENCH_INNER:-}" == 1 ]]; then
+  XDG_RUNTIME_DIR="$(mktemp -d)"  # Qt wants one, private
+  export XDG_RUNTIME_DIR
   inner "$2" "$3" "$4"
+  rm -rf "$XDG_RUNTIME_DIR"
   exit 0
 fi
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the plain build, then the same
-# suite under AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz
-# targets over their corpora, the Debian package checked by lintian, and the
-# screenshots under Xvfb.
+# suite under AddressSanitizer and UndefinedBehaviorSanitizer, a soak of
+# random use under both, the fuzz targets over their corpora, the Debian
+# package checked by lintian, and the screenshots under Xvfb.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
@@ -25,6 +25,12 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0" \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$root/build-asan" -j "$jobs" --output-on-failure | tee -a "$log"
+
+echo "== soak: 100000 random actions with sanitizers"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0" \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  "$root/build-asan/bin/zunobi-soak" --actions 100000
 
 if [[ -x "$root/fuzz/run.sh" || -f "$root/fuzz/run.sh" ]]; then
   echo "== fuzz targets"
