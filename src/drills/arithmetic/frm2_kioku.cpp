@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 #include "data/folders.h"
 #include "ui/controls.h"
@@ -119,7 +120,7 @@ const StepView kSteps[] = {
     {Step::NoData, {"lblKekka"}, "cmdToMenu"},
 };
 
-bool listed(const std::vector<std::string_view>& names, std::string_view name) {
+bool listed(std::span<const std::string_view> names, std::string_view name) {
   return std::find(names.begin(), names.end(), name) != names.end();
 }
 
@@ -143,10 +144,11 @@ void Frm2Kioku::show(Step step) {
   step_ = step;
   const StepView& view = *std::find_if(std::begin(kSteps), std::end(kSteps),
                                        [&](const StepView& v) { return v.step == step; });
-  for (const auto& c : controls()) {
-    if (listed({kFrameControls.begin(), kFrameControls.end()}, c->name())) continue;
-    c->setVisible(listed(view.shown, c->name()));
-  }
+  // Shown before the rest is hidden, so that the keys leaving a hidden
+  // button land on this step's controls and nowhere else.
+  for (auto name : view.shown) control(name).show();
+  for (const auto& c : controls())
+    if (!listed(kFrameControls, c->name()) && !listed(view.shown, c->name())) c->hide();
   control(view.focus).setFocus();
 }
 
