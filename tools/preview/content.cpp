@@ -90,14 +90,7 @@ std::vector<ContentView> contentViews() {
            label("lblQs", "", {9720, 3480, 4455, 495}),
            label("lblAnswer", "", {9720, 5040, 4335, 495}),
        }},
-      {
-          "kioku",
-          "",
-          "記憶・計算問題Ⅰ",
-          9945,
-          7455,
-          {label("lblMondaiBun", "", {480, 4080, 3615, 615}).size(11.25)},
-      },
+      {"kioku", "frm2Kioku1"},
       {"jyukugo", "frm21NijiJyukugo"},
   };
 }
