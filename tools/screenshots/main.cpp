@@ -25,6 +25,20 @@ const std::pair<const char*, int> kStarts[] = {
 const std::pair<const char*, int> kNexts[] = {
     {"cmdJyanken", -1}, {"cmdShitumon", -1}, {"cmdQs", -1}, {"cmdKotae", -1}, {"cmdAns", -1}};
 
+// Windows with states beyond the next step: the button pressed from there,
+// as often as it stays on screen up to `times`, and the picture's suffix.
+struct Further {
+  const char* form;
+  const char* button;
+  int times;
+  const char* suffix;
+};
+const Further kFurther[] = {
+    {"frm2Bunsyo", "cmdAnswer", 1, "-answered.png"},
+    {"frm2Nazo", "cmdAns", 20000, "-finished.png"},
+    {"frm2Quiz", "cmdAns", 20000, "-finished.png"},
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,6 +80,15 @@ int main(int argc, char** argv) {
         settle(300);
         if (manager.find(name) && !snap(base + "-next.png")) ++failures;
         break;
+      }
+      for (const auto& further : kFurther) {
+        if (name != further.form) continue;
+        for (int i = 0; i < further.times && manager.find(name) &&
+                        form->showing(form->control(further.button));
+             ++i)
+          form->click(further.button);
+        settle(300);
+        if (manager.find(name) && !snap(base + further.suffix)) ++failures;
       }
       break;
     }
