@@ -90,6 +90,20 @@ int jyukugoStates(ui::Form& form, ShiftedClock& clock, const QString& base) {
   return failures;
 }
 
+// Windows with states beyond the next step: the button pressed from there,
+// as often as it stays on screen up to `times`, and the picture's suffix.
+struct Further {
+  const char* form;
+  const char* button;
+  int times;
+  const char* suffix;
+};
+const Further kFurther[] = {
+    {"frm2Bunsyo", "cmdAnswer", 1, "-answered.png"},
+    {"frm2Nazo", "cmdAns", 20000, "-finished.png"},
+    {"frm2Quiz", "cmdAns", 20000, "-finished.png"},
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -136,6 +150,15 @@ int main(int argc, char** argv) {
         failures += jyukugoStates(*form, clock, base);
       if (manager.find(name) && form->has("cmdNext1") && form->has("cmdTugi"))
         failures += walkSteps(*form, base);
+      for (const auto& further : kFurther) {
+        if (name != further.form) continue;
+        for (int i = 0; i < further.times && manager.find(name) &&
+                        form->showing(form->control(further.button));
+             ++i)
+          form->click(further.button);
+        settle(300);
+        if (manager.find(name) && !snap(base + further.suffix)) ++failures;
+      }
       break;
     }
     std::printf("%s\n", name.c_str());
