@@ -5,8 +5,7 @@
 #include "app/frm9_kankyo.h"
 #include "drills/arithmetic/frm2_keisan.h"
 #include "drills/arithmetic/frm2_keisan_saikoro.h"
-#include "drills/arithmetic/frm2_kioku1.h"
-#include "drills/arithmetic/frm2_kioku2.h"
+#include "drills/arithmetic/frm2_kioku.h"
 #include "drills/knowledge/frm21_niji_jyukugo.h"
 #include "drills/knowledge/frm2_bunsyo.h"
 #include "drills/knowledge/frm2_quiz.h"
@@ -30,8 +29,9 @@ ui::FormRegistry build() {
   add<Frm8Info>(r);
   add<Frm9Kankyo>(r);
   add<Frm2Keisan>(r);
-  add<Frm2Kioku1>(r);
-  add<Frm2Kioku2>(r);
+  for (const KiokuVariant* v : {&Frm2Kioku::kKioku1, &Frm2Kioku::kKioku2})
+    r.add(std::string(v->formName),
+          [v](ui::Services& s) { return std::make_shared<Frm2Kioku>(s, *v); });
   add<Frm2KeisanSaikoro>(r);
   add<Frm2KiokuSuujiretu1>(r);
   add<Frm2KiokuSuujiretu2>(r);

@@ -16,8 +16,9 @@ struct KiokuBunRow {
   std::string question;
 };
 
-// Throws DataError for a missing or unreadable file, a first field
-// that is not a whole number, a last line cut short, or more than 500 rows.
+// The first 500 rows; a longer file is read no further. Throws DataError for
+// a missing or unreadable file, a first field that is not a whole number or
+// a last line cut short.
 std::vector<KiokuBunRow> readKiokuBun(const std::string& path);
 
 }  // namespace zunobi::data

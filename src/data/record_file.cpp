@@ -92,15 +92,19 @@ std::int32_t RecordFile::count() const {
   return static_cast<std::int32_t>(records);
 }
 
-QuizRecord RecordFile::read(std::int32_t n) const {
+std::string RecordFile::bytes(std::int32_t n) const {
   if (n < 1 || n > count())
     throw DataError(DataProblem::NoSuchRecord, path_, n, {}, PlaceKind::Record);
-  std::string bytes(kRecordLength, '\0');
+  std::string out(kRecordLength, '\0');
   if (fseeko(file_.get(), static_cast<off_t>(n - 1) * kRecordLength, SEEK_SET) != 0 ||
-      std::fread(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size())
+      std::fread(out.data(), 1, out.size(), file_.get()) != out.size())
     throw DataError(DataProblem::Unreadable, path_, n, {}, PlaceKind::Record);
+  return out;
+}
+
+QuizRecord RecordFile::read(std::int32_t n) const {
   try {
-    return decodeRecord(bytes);
+    return decodeRecord(bytes(n));
   } catch (const Cp932Error&) {
     throw DataError(DataProblem::NotCp932, path_, n, {}, PlaceKind::Record);
   }

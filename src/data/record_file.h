@@ -52,6 +52,9 @@ class RecordFile {
   // Record n, 1 ≤ n ≤ count(); NoSuchRecord otherwise, NotCp932 for a record
   // whose text cannot be read.
   QuizRecord read(std::int32_t n) const;
+  // The 700 bytes of record n as they lie in the file, undecoded; the same
+  // errors as read() except NotCp932.
+  std::string bytes(std::int32_t n) const;
   // Writes record n (n ≥ 1); records between the end and n read as zeros.
   void write(std::int32_t n, const QuizRecord& record);
 

@@ -209,4 +209,11 @@ void Form::close() {
   services_.navigator.unload(*this);
 }
 
+void Form::unloaded() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  auto keep = weak_from_this().lock();
+  onUnload();
+}
+
 }  // namespace zunobi::ui

@@ -205,9 +205,14 @@ class Form : public std::enable_shared_from_this<Form> {
   std::vector<std::string> shortcuts() const;
   // Close box: unload through navigation.
   void close();
+  // Raised by navigation when the window is unloaded, however that comes
+  // about (back button, close box, end of the program); runs onUnload once.
+  void unloaded();
 
  protected:
   virtual void onLoad() {}
+  // The window's own unload steps: let go of what it holds open.
+  virtual void onUnload() {}
 
   void setClientSize(std::int32_t width, std::int32_t height);
   void setResizable(bool resizable) { resizable_ = resizable; }
@@ -243,6 +248,7 @@ class Form : public std::enable_shared_from_this<Form> {
   Control* focused_ = nullptr;
   Timer timer_{*this};
   FormView* view_ = nullptr;
+  bool unloaded_ = false;
   std::map<std::string, IndexHandler, std::less<>> clickHandlers_;
   std::map<std::string, KeyHandler, std::less<>> keyHandlers_;
   Handler tickHandler_;

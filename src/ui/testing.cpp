@@ -4,6 +4,9 @@
 
 namespace zunobi::ui::testing {
 
-void RecordingNavigator::unload(Form& form) { calls.push_back("unload " + form.name()); }
+void RecordingNavigator::unload(Form& form) {
+  calls.push_back("unload " + form.name());
+  form.unloaded();
+}
 
 }  // namespace zunobi::ui::testing

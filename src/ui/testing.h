@@ -52,7 +52,8 @@ class ScriptedRandom final : public RandomSource {
   double last_ = 0.0;
 };
 
-// Records what a window asked of navigation without creating anything.
+// Records what a window asked of navigation without creating anything; an
+// unload still raises the window's unload event, as the real one does.
 class RecordingNavigator final : public Navigator {
  public:
   void show(std::string_view formName) override {

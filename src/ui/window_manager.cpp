@@ -46,6 +46,7 @@ void WindowManager::unload(Form& form) {
   // The caller's entry point keeps the form alive until its handler returns.
   std::shared_ptr<Form> keep = *it;
   loaded_.erase(it);
+  form.unloaded();
   if (host_) host_->formUnloaded(form);
   form.setView(nullptr);
   if (loaded_.empty() && transitions_ == 0) endProgram();
@@ -66,6 +67,7 @@ void WindowManager::endProgram() {
   auto forms = std::move(loaded_);
   loaded_.clear();
   for (auto& f : forms) {
+    f->unloaded();
     if (host_) host_->formUnloaded(*f);
     f->setView(nullptr);
   }

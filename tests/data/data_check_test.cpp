@@ -55,7 +55,7 @@ TEST(DataCheck, EveryFileAgainstItsLayout) {
       {"list of 10001", checkSourceList, repeat(quiz, 10001), {"10001:上限10000件"}},
       {"20 sentences", checkKiokuBun, kioku(20), {}},
       {"19 sentences", checkKiokuBun, kioku(19), {"0:20件以上必要"}},
-      {"501 sentences", checkKiokuBun, kioku(501), {"501:上限500件"}},
+      {"501 sentences", checkKiokuBun, kioku(501), {"!501:上限500件、この行から後は使われません"}},
       {"sentence number not whole",
        checkKiokuBun,
        kioku(20) + "1.5,分類,文\r\n",

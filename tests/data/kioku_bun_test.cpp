@@ -34,16 +34,25 @@ TEST(KiokuBunTest, ReadsTheQuestionOfEveryLine) {
   EXPECT_TRUE(readText("").empty());
 }
 
-TEST(KiokuBunTest, RefusesFilesTheDrillCannotUse) {
+TEST(KiokuBunTest, TakesTheFirst500RowsAndReadsNoFurther) {
   std::string full;
-  for (int i = 1; i <= data::kMaxKiokuBun; ++i) full += std::to_string(i) + ",\"a\",\"b\"\r\n";
-  EXPECT_EQ(readText(full).size(), static_cast<std::size_t>(data::kMaxKiokuBun));
+  for (int i = 1; i <= data::kMaxKiokuBun; ++i)
+    full += std::to_string(i) + ",\"a\",\"問" + std::to_string(i) + "\"\r\n";
+  for (const std::string& rest :
+       {std::string(), std::string("501,\"a\",\"問501\"\r\n"), std::string("\"壊れた行\"\r\n")}) {
+    auto rows = readText(full + rest);
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(data::kMaxKiokuBun)) << rest;
+    EXPECT_EQ(rows.front().question, "問1");
+    EXPECT_EQ(rows.back().question, "問500");
+  }
+}
+
+TEST(KiokuBunTest, RefusesFilesTheDrillCannotUse) {
   struct Case {
     const char* what;
     std::string text;
     data::DataProblem problem;
   } cases[] = {
-      {"501 rows", full + "501,\"a\",\"b\"\r\n", data::DataProblem::TooManyRecords},
       {"a number beyond 16 bits", "40000,\"a\",\"b\"\r\n", data::DataProblem::NotAWholeNumber},
       {"a first field of text", "\"一\",\"a\",\"b\"\r\n", data::DataProblem::NotANumber},
       {"a last line cut short", "1,\"a\"\r\n", data::DataProblem::PastEnd},
@@ -53,6 +62,10 @@ TEST(KiokuBunTest, RefusesFilesTheDrillCannotUse) {
     ASSERT_TRUE(e) << c.what << ": no error";
     EXPECT_EQ(e->problem(), c.problem) << c.what;
   }
+  TempFolder dir;
+  auto e = data::testing::errorOf([&] { readKiokuBun(dir / "記憶用文章.csv"); });
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->problem(), data::DataProblem::Missing);
 }
 
 TEST(KiokuBunTest, TheShippedQuestionsLoad) {

@@ -15,7 +15,7 @@
 #include "data/folders.h"
 #include "data/quiz_preparation.h"
 #include "data/record_file.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace zunobi::data {
 namespace {

@@ -11,9 +11,10 @@ namespace {
 // A window that counts its loads and can navigate from its handlers.
 class Probe final : public Form {
  public:
-  Probe(Services& s, std::string name, int& loads)
+  Probe(Services& s, std::string name, int& loads, int* unloads = nullptr)
       : Form(s, std::move(name), {button("cmdNext", "", {}), button("cmdSwap", "", {})}),
-        loads_(loads) {
+        loads_(loads),
+        unloads_(unloads) {
     onClick("cmdNext", [this] {
       navigator().show(this->name() == "a" ? "b" : "a");
       navigator().unload(*this);
@@ -28,7 +29,11 @@ class Probe final : public Form {
 
  private:
   void onLoad() override { ++loads_; }
+  void onUnload() override {
+    if (unloads_) ++*unloads_;
+  }
   int& loads_;
+  int* unloads_;
 };
 
 class Host final : public WindowHost {
@@ -41,11 +46,12 @@ class Host final : public WindowHost {
 
 struct Fixture {
   Fixture() {
-    registry.add("a", [this](Services& s) { return std::make_shared<Probe>(s, "a", loadsA); });
+    registry.add(
+        "a", [this](Services& s) { return std::make_shared<Probe>(s, "a", loadsA, &unloadsA); });
     registry.add("b", [this](Services& s) { return std::make_shared<Probe>(s, "b", loadsB); });
     manager.setHost(&host);
   }
-  int loadsA = 0, loadsB = 0;
+  int loadsA = 0, loadsB = 0, unloadsA = 0;
   FormRegistry registry;
   testing::FakeClock clock;
   testing::ScriptedRandom random;
@@ -104,6 +110,30 @@ TEST(WindowManagerTest, EndProgramUnloadsEverything) {
   EXPECT_TRUE(f.manager.loadedNames().empty());
   EXPECT_EQ(f.host.events,
             (std::vector<std::string>{"shown a", "shown b", "unloaded a", "unloaded b", "ended"}));
+}
+
+// However a window goes, its unload event runs once, so it can let go of
+// what it holds open.
+TEST(WindowManagerTest, EveryWayOfUnloadingRaisesTheUnloadEventOnce) {
+  const struct {
+    const char* how;
+    void (*unload)(Fixture&);
+  } kWays[] = {
+      {"back", [](Fixture& f) { f.manager.find("a")->click("cmdNext"); }},
+      {"transition", [](Fixture& f) { f.manager.find("a")->click("cmdSwap"); }},
+      {"close box", [](Fixture& f) { f.manager.find("a")->close(); }},
+      {"end of the program", [](Fixture& f) { f.manager.endProgram(); }},
+  };
+  for (const auto& way : kWays) {
+    SCOPED_TRACE(way.how);
+    Fixture f;
+    f.manager.show("a");
+    EXPECT_EQ(f.unloadsA, 0);
+    way.unload(f);
+    EXPECT_EQ(f.unloadsA, 1);
+    f.manager.endProgram();
+    EXPECT_EQ(f.unloadsA, 1);
+  }
 }
 
 }  // namespace

@@ -17,23 +17,6 @@ namespace {
 
 using ui::decimal;
 
-ContentView quizView(std::string name) {
-  using namespace ui;
-  return {std::move(name),
-          "",
-          "クイズ問題ー「ハルモ」",
-          9990,
-          7440,
-          {
-              frame("Frame1", "問題", {240, 1080, 9375, 1335}),
-              label("lblQs", "", {120, 360, 9015, 855}).in("Frame1").face(faces::PMincho),
-              frame("Frame2", "解答", {240, 3360, 9255, 1335}),
-              label("lblAns", "", {120, 360, 8895, 735}).in("Frame2").face(faces::PMincho),
-              frame("Frame3", "解説", {240, 5040, 7935, 2175}),
-              label("lblKaisetu", "", {120, 360, 7695, 1695}).in("Frame3").face(faces::PMincho),
-          }};
-}
-
 void quizSamples(const std::string& view, const std::string& path, std::vector<Sample>& out) {
   auto file = data::RecordFile::open(path, data::RecordFile::Access::Read);
   const std::string name = data::baseName(path);
@@ -76,28 +59,11 @@ void documentSamples(const std::string& folder, std::vector<Sample>& out,
 }  // namespace
 
 std::vector<ContentView> contentViews() {
-  using namespace ui;
   return {
-      quizView("nazo"),
-      quizView("quiz"),
-      {"bunsyo",
-       "",
-       "文章問題",
-       14190,
-       8115,
-       {
-           label("lblBunsyo", "", {360, 1320, 9135, 6255}).face(faces::Gothic),
-           label("lblQs", "", {9720, 3480, 4455, 495}),
-           label("lblAnswer", "", {9720, 5040, 4335, 495}),
-       }},
-      {
-          "kioku",
-          "",
-          "記憶・計算問題Ⅰ",
-          9945,
-          7455,
-          {label("lblMondaiBun", "", {480, 4080, 3615, 615}).size(11.25)},
-      },
+      {"nazo", "frm2Nazo"},
+      {"quiz", "frm2Quiz"},
+      {"bunsyo", "frm2Bunsyo"},
+      {"kioku", "frm2Kioku1"},
       {"jyukugo", "frm21NijiJyukugo"},
   };
 }

@@ -10,15 +10,10 @@
 
 namespace zunobi::preview {
 
-// A drill's window that shows file text: the real window when `formName`
-// is set, or else its frames and labels at the drill's places and fonts.
+// A drill's window that shows file text, built from the registry.
 struct ContentView {
   std::string name;      // also the name of its screenshot
   std::string formName;  // the window in the registry
-  std::string caption;
-  std::int32_t clientWidth = 0;
-  std::int32_t clientHeight = 0;
-  std::vector<ui::ControlSpec> controls;
 };
 
 // One text as a drill shows it.

@@ -28,24 +28,10 @@ namespace {
 using namespace zunobi;
 using ui::qt::LabelWidget;
 
-class PreviewForm final : public ui::Form {
- public:
-  PreviewForm(ui::Services& services, const preview::ContentView& view)
-      : Form(services, view.name, view.controls) {
-    setCaption(view.caption);
-    setClientSize(view.clientWidth, view.clientHeight);
-  }
-};
-
-std::shared_ptr<ui::Form> build(ui::testing::TestServices& t, const preview::ContentView& view) {
-  if (view.formName.empty()) return std::make_shared<PreviewForm>(t.services, view);
-  return app::formRegistry().create(view.formName, t.services);
-}
-
 // One view on screen; nothing in it navigates, so test services do.
 struct Shown {
   Shown(ui::testing::TestServices& t, const preview::ContentView& view)
-      : form(build(t, view)), window(form) {
+      : form(app::formRegistry().create(view.formName, t.services)), window(form) {
     form->load();
     window.showCentred();
   }
@@ -76,6 +62,7 @@ std::string hex(uint ch) {
 }
 
 int check(const std::string& folder) {
+  data::ScopedProgramFolder windowsRead(folder);
   ui::testing::TestServices t;
   std::vector<std::string> unreadable;
   auto samples = preview::samples(folder, unreadable);
@@ -114,6 +101,7 @@ int check(const std::string& folder) {
 }
 
 int show(const QString& dir, const std::string& folder) {
+  data::ScopedProgramFolder windowsRead(folder);
   ui::testing::TestServices t;
   std::vector<std::string> unreadable;
   auto samples = preview::samples(folder, unreadable);
@@ -132,8 +120,14 @@ int show(const QString& dir, const std::string& folder) {
     }
     for (const auto& c : shown.form->controls())
       if (c->kind() == ui::ControlKind::Label) c->setCaption("");
-    for (const auto& [id, best] : tallest)
-      shown.form->control(id.name, id.index).setCaption(best.second);
+    for (const auto& [id, best] : tallest) {
+      // A label the window hides until its step comes is shown with its text.
+      auto& label = shown.form->control(id.name, id.index);
+      label.setCaption(best.second);
+      label.show();
+      if (!label.parent().name.empty())
+        shown.form->control(label.parent().name, label.parent().index).show();
+    }
     if (!tools::snap(dir + "/preview-" + QString::fromStdString(view.name) + ".png")) ++failures;
     std::printf("%s\n", view.name.c_str());
   }

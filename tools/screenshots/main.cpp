@@ -24,6 +24,36 @@ const std::pair<const char*, int> kStarts[] = {
 // Buttons that move a started turn on to its next step.
 const std::pair<const char*, int> kNexts[] = {
     {"cmdJyanken", -1}, {"cmdShitumon", -1}, {"cmdQs", -1}, {"cmdKotae", -1}, {"cmdAns", -1}};
+// A question taken in steps (the memory arithmetic windows): each step's
+// button in turn, the shot named after the step it opens.
+const std::pair<const char*, const char*> kSteps[] = {
+    {"cmdNext1", "-bun1"}, {"cmdNext2", "-bun2"}, {"cmdNext3", "-answer"}};
+
+// Through the steps of the first question, a judged answer, then on to the
+// summary.
+int walkSteps(ui::Form& form, const QString& base) {
+  int failures = 0;
+  auto shot = [&](const char* what) {
+    settle(300);
+    if (!snap(base + what + ".png")) ++failures;
+  };
+  for (const auto& [button, what] : kSteps) {
+    if (!form.has(button) || !form.showing(form.control(button))) continue;
+    form.click(button);
+    // The last step before the answer box opens it.
+    shot(form.showing(form.control("txtAnswer")) ? "-answer" : what);
+  }
+  form.type("txtAnswer", "0");
+  form.pressEnter("txtAnswer");
+  shot("-judged");
+  for (int guard = 0; guard < 100 && !form.showing(form.control("cmdKaishi")); ++guard) {
+    for (const auto& [button, what] : kSteps)
+      if (form.has(button) && form.showing(form.control(button))) form.click(button);
+    if (form.showing(form.control("cmdTugi"))) form.click("cmdTugi");
+  }
+  shot("-summary");
+  return failures;
+}
 
 // The wall clock, moved on at will so that a one-minute run can run out.
 class ShiftedClock final : public ui::Clock {
@@ -59,6 +89,20 @@ int jyukugoStates(ui::Form& form, ShiftedClock& clock, const QString& base) {
   shot("timeup");
   return failures;
 }
+
+// Windows with states beyond the next step: the button pressed from there,
+// as often as it stays on screen up to `times`, and the picture's suffix.
+struct Further {
+  const char* form;
+  const char* button;
+  int times;
+  const char* suffix;
+};
+const Further kFurther[] = {
+    {"frm2Bunsyo", "cmdAnswer", 1, "-answered.png"},
+    {"frm2Nazo", "cmdAns", 20000, "-finished.png"},
+    {"frm2Quiz", "cmdAns", 20000, "-finished.png"},
+};
 
 }  // namespace
 
@@ -104,6 +148,17 @@ int main(int argc, char** argv) {
       }
       if (name == "frm21NijiJyukugo" && manager.find(name))
         failures += jyukugoStates(*form, clock, base);
+      if (manager.find(name) && form->has("cmdNext1") && form->has("cmdTugi"))
+        failures += walkSteps(*form, base);
+      for (const auto& further : kFurther) {
+        if (name != further.form) continue;
+        for (int i = 0; i < further.times && manager.find(name) &&
+                        form->showing(form->control(further.button));
+             ++i)
+          form->click(further.button);
+        settle(300);
+        if (manager.find(name) && !snap(base + further.suffix)) ++failures;
+      }
       break;
     }
     std::printf("%s\n", name.c_str());

@@ -1,8 +1,13 @@
-// The "文章問題" drill window.
+// The "文章問題" drill window: an everyday document drawn at random, read as
+// long as the user likes, then hidden while one question about it is asked;
+// the answer brings the document back.
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
+#include "data/document_file.h"
 #include "drills/drill_window.h"
 
 namespace zunobi::drills {
@@ -10,7 +15,27 @@ namespace zunobi::drills {
 class Frm2Bunsyo final : public drills::DrillWindow {
  public:
   static constexpr std::string_view kName = "frm2Bunsyo";
+  static constexpr std::string_view kReadFirst = "問題文を理解したら、「質問」ボタンをクリック";
   explicit Frm2Bunsyo(ui::Services& services);
+
+  // The document number as shown: three digits, 7 → "007".
+  static std::string documentNumberText(int n);
+
+ private:
+  // Trouble: the drawn document cannot be used; lblSetumei says why.
+  enum class Step { Loaded, Reading, Asked, Answered, Trouble };
+
+  void onDrillLoad() override;
+  void show(Step step);
+  void nextDocument();
+  void ask();
+  void answer();
+  void trouble(const std::string& why);
+
+  std::string DocNumber;
+  std::string DocText;
+  data::DocumentFile doc_;
+  std::int32_t AskedQuestion = 0;
 };
 
 }  // namespace zunobi::drills

@@ -1,0 +1,67 @@
+// The memory arithmetic windows "記憶・計算問題Ⅰ" and "Ⅱ": work out a
+// result and keep it in mind, think about one or two everyday questions from
+// "記憶用文章.csv", then type the result. One engine; a variant table
+// supplies what differs.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "data/kioku_bun.h"
+#include "data/shuffle.h"
+#include "drills/arithmetic/keisan_mondai.h"
+#include "drills/drill_window.h"
+#include "ui/form.h"
+
+namespace zunobi::drills {
+
+struct KiokuVariant {
+  std::string_view formName;
+  std::string_view caption;
+  std::string_view title;
+  std::string_view setumei;
+  int bunPerQuestion = 1;  // interference questions between sum and answer: 1 or 2
+  std::int32_t clientHeight = 0;
+  std::int32_t setumeiHeight = 0;
+  ui::Rect answerPrompt;       // lblAnswer
+  std::int32_t answerTop = 0;  // txtAnswer; the judgement sits 120 lower
+};
+
+class Frm2Kioku final : public drills::DrillWindow {
+ public:
+  static const KiokuVariant kKioku1;
+  static const KiokuVariant kKioku2;
+
+  Frm2Kioku(ui::Services& services, const KiokuVariant& variant);
+
+  // Idle after load; ① the sum, ② (and ③) the interference questions, the
+  // answer; the summary; or no run at all when the file cannot serve one.
+  enum class Step { Idle, Keisan, Bun1, Bun2, Answer, Summary, NoData };
+
+  const KiokuVariant& variant() const { return variant_; }
+  const KeisanRun& run() const { return run_; }
+  const KeisanMondai& question() const { return mondai_; }
+
+ private:
+  void onDrillLoad() override;
+  void show(Step step);
+  void start();
+  void nextQuestionStep();
+  void keisanDone();
+  void bunDone();
+  void answer();
+  void tugi();
+  // The table row (from 1) of interference question j of the question on show.
+  int bunRow(int j) const;
+
+  const KiokuVariant& variant_;
+  KeisanRun run_;
+  KeisanMondai mondai_;
+  std::vector<data::KiokuBunRow> kiokuBun_;
+  data::ShuffleArrays order_;
+  Step step_ = Step::Idle;
+  bool judged_ = false;
+};
+
+}  // namespace zunobi::drills

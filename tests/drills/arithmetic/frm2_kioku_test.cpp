@@ -1,0 +1,352 @@
+#include "drills/arithmetic/frm2_kioku.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <random>
+#include <set>
+
+#include "data/cp932.h"
+#include "data/folders.h"
+#include "drills/arithmetic/scripted_draws.h"
+#include "support/forms.h"
+#include "support/temp_folder.h"
+#include "ui/testing.h"
+
+namespace zunobi::drills {
+namespace {
+
+using testing::drawOf;
+using ui::testing::names;
+using ui::testing::onScreen;
+
+const std::set<std::string> kFrame{"Label1", "lblSetumei", "lblJikoku", "lblKaishiJikan",
+                                   "cmdToMenu"};
+const std::set<std::string> kIdle = names({kFrame, {"cmdKaishi"}});
+const std::set<std::string> kKeisan =
+    names({kFrame, {"lblQsNo", "lblAtai1", "lblEnzan", "lblAtai2", "lblEq", "cmdNext1"}});
+const std::set<std::string> kBun1 = names({kFrame, {"lblQsNo", "lblMondaiBun", "cmdNext2"}});
+const std::set<std::string> kBun2 = names({kFrame, {"lblQsNo", "lblMondaiBun2", "cmdNext3"}});
+const std::set<std::string> kAnswer =
+    names({kFrame, {"lblQsNo", "lblAnswer", "txtAnswer", "lblKotae", "cmdTugi"}});
+const std::set<std::string> kSummary = names({kFrame, {"lblKekka", "cmdKaishi"}});
+const std::set<std::string> kNoData = names({kFrame, {"lblKekka"}});
+
+const KiokuVariant* const kVariants[] = {&Frm2Kioku::kKioku1, &Frm2Kioku::kKioku2};
+
+// "1,分類,質問1" … one line per row, each question its own text.
+std::string rows(int n, const std::string& word = "質問") {
+  std::string csv;
+  for (int i = 1; i <= n; ++i)
+    csv += std::to_string(i) + ",分類," + word + std::to_string(i) + "\r\n";
+  return csv;
+}
+
+// The window on a program folder of its own that holds `csv` as the
+// interference questions (none at all when nullopt).
+struct Kioku {
+  Kioku(const KiokuVariant& v, const std::optional<std::string>& csv)
+      : f(ui::testing::kLoadLater, v) {
+    std::filesystem::create_directory(data::DataFolder(root.path()));
+    if (csv) write(*csv);
+    f.w->load();
+  }
+  void write(const std::string& csv) const {
+    data::testing::writeBytes(data::DataFolder(root.path()) + std::string(data::kKiokuBunFile),
+                              data::utf8ToCp932(csv));
+  }
+  int bun() const { return f.w->variant().bunPerQuestion; }
+  // Keys that sort the n rows backwards: position p shows row n − p + 1.
+  void pushBackwardKeys(int n) {
+    for (int i = 1; i <= n; ++i) f.t.random.push(drawOf(n - i, 1000));
+  }
+  // From the sum of the question on show to its answer box; the
+  // interference questions seen on the way.
+  std::vector<std::string> toAnswer() {
+    static const char* const kNext[] = {"cmdNext1", "cmdNext2", "cmdNext3"};
+    static const char* const kBun[] = {"lblMondaiBun", "lblMondaiBun2"};
+    std::vector<std::string> seen;
+    for (int j = 0; j < bun(); ++j) {
+      f.w->click(kNext[j]);
+      seen.push_back(f.caption(kBun[j]));
+    }
+    f.w->click(kNext[bun()]);
+    return seen;
+  }
+  // A whole run without typing; every interference question seen.
+  std::vector<std::string> skipRun() {
+    std::vector<std::string> seen;
+    f.w->click("cmdKaishi");
+    for (int k = 1; k <= 10; ++k) {
+      for (auto& s : toAnswer()) seen.push_back(s);
+      f.w->click("cmdTugi");
+    }
+    return seen;
+  }
+
+  data::testing::TempFolder root;
+  data::ScopedProgramFolder scoped{root.path()};
+  ui::testing::WindowFixture<Frm2Kioku> f;
+};
+
+TEST(Frm2Kioku, LoadsIdleWithItsInstructionsAndKeyOrder) {
+  struct Case {
+    const KiokuVariant* v;
+    const char* caption;
+    const char* setumei;
+    std::vector<std::string> keys;
+  } cases[] = {
+      {&Frm2Kioku::kKioku1,
+       "記憶・計算問題Ⅰ",
+       "①算式の結果を記憶\r\n②質問に答える\r\n③計算の結果を入力",
+       {"cmdKaishi", "cmdNext1", "cmdNext2", "txtAnswer", "cmdTugi", "cmdToMenu"}},
+      {&Frm2Kioku::kKioku2,
+       "記憶・計算問題Ⅱ",
+       "①算式の結果を記憶\r\n②質問に答える\r\n③質問に答える\r\n④計算の結果を入力",
+       {"cmdKaishi", "cmdNext1", "cmdNext2", "cmdNext3", "txtAnswer", "cmdTugi", "cmdToMenu"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.caption);
+    Kioku k(*c.v, rows(25));
+    auto& w = *k.f.w;
+    EXPECT_EQ(w.caption(), c.caption);
+    EXPECT_EQ(onScreen(w), kIdle);
+    EXPECT_EQ(k.f.caption("lblSetumei"), c.setumei);
+    EXPECT_EQ(k.f.caption("lblJikoku"), "現在の時刻　9:05:03");
+    EXPECT_EQ(w.timer().interval(), 1000);
+    EXPECT_TRUE(w.control("cmdKaishi").hasFocus());
+    std::vector<std::string> keys;
+    for (const auto& id : w.tabOrder()) keys.push_back(id.text());
+    EXPECT_EQ(keys, c.keys);
+    w.pressEnter("txtAnswer");
+    EXPECT_EQ(k.f.t.random.draws(), 0u) << "Enter in the hidden box does nothing";
+  }
+}
+
+struct Question {
+  int a1, enzan, a2;
+  const char* symbol;
+  const char* typed;  // nullptr: 次の問題 without Enter
+  const char* judgement;
+  const char* retyped;  // typed again after the judgement, then Enter
+};
+
+// Six right answers: one left without Enter, two wrong, two typed again.
+const Question kRun[] = {
+    {12, 1, 30, "＋", "42", "○", nullptr},
+    {5, 2, 9, "－", "-4", "○", nullptr},
+    {7, 3, 8, "×", "56 ", "正解は：56\r\nあなた：56 ", "56"},
+    {72, 4, 8, "／", nullptr, "", nullptr},
+    {3, 2, 3, "－", "0", "○", "0"},
+    {99, 3, 9, "×", "891", "○", nullptr},
+    {20, 2, 50, "－", "－30", "正解は：-30\r\nあなた：－30", nullptr},
+    {81, 4, 9, "／", "9", "○", nullptr},
+    {1, 1, 1, "＋", "", "正解は：2\r\nあなた：", nullptr},
+    {45, 1, 54, "＋", "99", "○", nullptr},
+};
+
+TEST(Frm2Kioku, PlaysAWholeRunThroughItsStates) {
+  for (const KiokuVariant* v : kVariants) {
+    SCOPED_TRACE(v->formName);
+    const int n = 25;
+    Kioku k(*v, rows(n));
+    auto& f = k.f;
+    k.pushBackwardKeys(n);
+    for (const auto& q : kRun) testing::pushQuestion(f.t.random, q.a1, q.enzan, q.a2);
+    f.t.clock.setTime(10, 0, 0);
+    f.w->click("cmdKaishi");
+    EXPECT_EQ(f.caption("lblKaishiJikan"), "開始の時刻　10:00:00");
+    int right = 0;
+    for (int q = 1; q <= 10; ++q) {
+      const Question& s = kRun[q - 1];
+      SCOPED_TRACE(q);
+      // ① the sum, the answer box out of reach.
+      EXPECT_EQ(onScreen(*f.w), kKeisan);
+      EXPECT_EQ(f.caption("lblQsNo"), "問題　" + std::to_string(q));
+      EXPECT_EQ(f.caption("lblAtai1"), std::to_string(s.a1));
+      EXPECT_EQ(f.caption("lblEnzan"), s.symbol);
+      EXPECT_EQ(f.caption("lblAtai2"), std::to_string(s.a2));
+      EXPECT_EQ(f.caption("lblEq"), "＝");
+      EXPECT_TRUE(f.w->control("cmdNext1").hasFocus());
+      f.w->pressEnter("txtAnswer");
+      f.w->click("cmdKaishi");
+      EXPECT_EQ(f.w->run().MondaiBangou(), q);
+      // ② (and ③): one interference question at a time, the sum hidden.
+      for (int j = 1; j <= k.bun(); ++j) {
+        f.w->click(j == 1 ? "cmdNext1" : "cmdNext2");
+        const char* label = j == 1 ? "lblMondaiBun" : "lblMondaiBun2";
+        const char* next = j == 1 ? "cmdNext2" : "cmdNext3";
+        EXPECT_EQ(onScreen(*f.w), j == 1 ? kBun1 : kBun2);
+        EXPECT_EQ(f.caption(label), "質問" + std::to_string(n - (k.bun() * (q - 1) + j) + 1));
+        EXPECT_TRUE(f.w->control(next).hasFocus());
+        f.w->pressEnter("txtAnswer");
+        EXPECT_EQ(f.caption("lblKotae"), "");
+      }
+      f.w->click(k.bun() == 1 ? "cmdNext2" : "cmdNext3");
+      // The answer.
+      EXPECT_EQ(onScreen(*f.w), kAnswer);
+      EXPECT_EQ(f.caption("lblAnswer"),
+                "計算の結果は、いくらですか？\r\n右に入力し、「ＥＮＴＥＲ」キーを押す");
+      EXPECT_EQ(f.w->control("txtAnswer").text(), "");
+      EXPECT_TRUE(f.w->control("txtAnswer").hasFocus());
+      EXPECT_EQ(f.caption("lblKotae"), "");
+      if (s.typed) f.answer(s.typed);
+      if (std::string(s.judgement) == "○") ++right;
+      EXPECT_EQ(f.caption("lblKotae"), s.judgement);
+      if (s.retyped) {
+        f.w->control("txtAnswer").setText(s.retyped);
+        f.w->pressEnter("txtAnswer");
+        EXPECT_EQ(f.caption("lblKotae"), s.judgement) << "judged once";
+      }
+      EXPECT_EQ(onScreen(*f.w), kAnswer);
+      EXPECT_EQ(f.w->run().Seikaisuu(), right);
+      f.t.clock.advance(q == 10 ? 35 : 10);
+      f.w->click("cmdTugi");
+    }
+    EXPECT_EQ(onScreen(*f.w), kSummary);
+    EXPECT_EQ(f.caption("lblKekka"), "問題数　　10\r\n正解数　　6\r\n所要時間　2：5");
+    EXPECT_EQ(f.caption("lblKotae"), "");
+    EXPECT_EQ(f.caption("lblKaishiJikan"), "開始の時刻　10:00:00");
+    EXPECT_TRUE(f.w->control("cmdKaishi").hasFocus());
+  }
+}
+
+TEST(Frm2Kioku, EachStartShufflesTheTableReadAtLoad) {
+  for (const KiokuVariant* v : kVariants) {
+    SCOPED_TRACE(v->formName);
+    const int n = 10 * (v == &Frm2Kioku::kKioku1 ? 1 : 2);  // just enough: every row shows
+    Kioku k(*v, rows(n));
+    auto& r = k.f.t.random;
+    k.pushBackwardKeys(n);
+    r.push(0.0);  // questions 1 ＋ 1 from here on
+    auto first = k.skipRun();
+    std::vector<std::string> backwards;
+    for (int i = n; i >= 1; --i) backwards.push_back("質問" + std::to_string(i));
+    EXPECT_EQ(first, backwards);
+    EXPECT_EQ(onScreen(*k.f.w), kSummary);
+
+    // Another start draws every key afresh, re-seeded each, and takes the
+    // rows from the table of this load: the file is not read again.
+    k.write(rows(n, "別の質問"));
+    for (int i = 1; i <= n; ++i) r.push(drawOf(i - 1, 1000));
+    r.push(0.0);
+    const auto draws = r.draws();
+    const auto reseeds = r.reseeds();
+    k.f.w->click("cmdKaishi");
+    EXPECT_EQ(r.draws() - draws, static_cast<std::size_t>(n) + 3) << "keys, then a question";
+    EXPECT_EQ(r.reseeds() - reseeds, r.draws() - draws);
+    std::vector<std::string> second;
+    for (int q = 1; q <= 10; ++q) {
+      for (auto& s : k.toAnswer()) second.push_back(s);
+      k.f.w->click("cmdTugi");
+    }
+    std::vector<std::string> forwards(backwards.rbegin(), backwards.rend());
+    EXPECT_EQ(second, forwards);
+  }
+}
+
+TEST(Frm2Kioku, NoRowTwiceInARun) {
+  std::mt19937 gen(2026);
+  std::uniform_real_distribution<double> uniform(0.0, 1.0);
+  for (const KiokuVariant* v : kVariants) {
+    for (int n : {20, 21, 37, 500}) {
+      SCOPED_TRACE(std::string(v->formName) + " of " + std::to_string(n));
+      Kioku k(*v, rows(n));
+      for (int i = 0; i < 30 * (n + 40); ++i) k.f.t.random.push(uniform(gen));
+      for (int run = 0; run < 30; ++run) {
+        auto seen = k.skipRun();
+        ASSERT_EQ(seen.size(), static_cast<std::size_t>(10 * k.bun()));
+        EXPECT_EQ(std::set<std::string>(seen.begin(), seen.end()).size(), seen.size());
+      }
+    }
+  }
+}
+
+TEST(Frm2Kioku, AFileItCannotUseIsToldAndNoRunStarts) {
+  struct Case {
+    const KiokuVariant* v;
+    const char* what;
+    std::optional<std::string> csv;
+    const char* message;  // nullptr: the window is usable
+  } cases[] = {
+      {&Frm2Kioku::kKioku1, "missing", std::nullopt,
+       "「記憶用文章.csv」：ファイルが見つかりません"},
+      {&Frm2Kioku::kKioku2, "a first field with a fraction", rows(20) + "1.5,分類,文\r\n",
+       "「記憶用文章.csv」の21行目：整数の項目が範囲外か、整数ではありません「1.5」"},
+      {&Frm2Kioku::kKioku1, "a last line cut short", rows(12) + "13,分類",
+       "「記憶用文章.csv」の13行目：項目が足りません"},
+      {&Frm2Kioku::kKioku1, "nine rows", rows(9),
+       "「記憶用文章.csv」：文章が9件しかありません（10件以上必要です）"},
+      {&Frm2Kioku::kKioku1, "ten rows", rows(10), nullptr},
+      {&Frm2Kioku::kKioku2, "ten rows", rows(10),
+       "「記憶用文章.csv」：文章が10件しかありません（20件以上必要です）"},
+      {&Frm2Kioku::kKioku2, "nineteen rows", rows(19),
+       "「記憶用文章.csv」：文章が19件しかありません（20件以上必要です）"},
+      {&Frm2Kioku::kKioku2, "twenty rows", rows(20), nullptr},
+      {&Frm2Kioku::kKioku2, "an empty file", "",
+       "「記憶用文章.csv」：文章が0件しかありません（20件以上必要です）"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.v->formName) + ": " + c.what);
+    Kioku k(*c.v, c.csv);
+    auto& w = *k.f.w;
+    if (!c.message) {
+      EXPECT_EQ(onScreen(w), kIdle);
+      continue;
+    }
+    EXPECT_EQ(onScreen(w), kNoData);
+    EXPECT_EQ(k.f.caption("lblKekka"), c.message);
+    EXPECT_TRUE(ui::testing::controlsOutside(w).empty());
+    w.click("cmdKaishi");
+    EXPECT_EQ(onScreen(w), kNoData);
+    EXPECT_EQ(k.f.t.random.draws(), 0u);
+    w.click("cmdToMenu");
+    EXPECT_EQ(k.f.t.navigator.calls,
+              (std::vector<std::string>{"show frm1Main", "unload " + std::string(c.v->formName)}));
+  }
+}
+
+TEST(Frm2Kioku, LongRunsInWholeMinutesAndAcrossMidnight) {
+  struct Case {
+    int h, m, s;
+    int seconds;
+    const char* elapsed;
+  } cases[] = {
+      {10, 0, 0, 0, "0：0"},
+      {10, 0, 0, 60, "1：0"},
+      {9, 0, 0, 3725, "62：5"},
+      {23, 59, 30, 100, "1：40"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.elapsed);
+    Kioku k(Frm2Kioku::kKioku2, rows(20));
+    k.f.t.clock.setTime(c.h, c.m, c.s);
+    k.f.w->click("cmdKaishi");
+    for (int q = 1; q <= 10; ++q) {
+      k.toAnswer();
+      if (q == 10) k.f.t.clock.advance(c.seconds);
+      k.f.w->click("cmdTugi");
+    }
+    EXPECT_EQ(k.f.caption("lblKekka"),
+              std::string("問題数　　10\r\n正解数　　0\r\n所要時間　") + c.elapsed);
+  }
+}
+
+TEST(Frm2Kioku, LeavesForTheMenuFromAnyStep) {
+  for (const KiokuVariant* v : kVariants) {
+    for (int clicks = 0; clicks <= 4; ++clicks) {
+      SCOPED_TRACE(std::string(v->formName) + " after " + std::to_string(clicks));
+      Kioku k(*v, rows(20));
+      const char* steps[] = {"cmdKaishi", "cmdNext1", "cmdNext2", "cmdNext3", "cmdTugi"};
+      for (int i = 0; i < clicks; ++i)
+        if (k.f.w->has(steps[i])) k.f.w->click(steps[i]);
+      k.f.w->click("cmdToMenu");
+      EXPECT_EQ(k.f.t.navigator.calls,
+                (std::vector<std::string>{"show frm1Main", "unload " + std::string(v->formName)}));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zunobi::drills

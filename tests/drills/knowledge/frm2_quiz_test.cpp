@@ -1,0 +1,311 @@
+#include "drills/knowledge/frm2_quiz.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "data/cp932.h"
+#include "data/folders.h"
+#include "support/forms.h"
+#include "support/temp_folder.h"
+#include "ui/services_real.h"
+#include "ui/testing.h"
+#include "ui/window_manager.h"
+
+namespace zunobi::drills {
+namespace {
+
+using data::QuizList;
+using ui::testing::kLoadLater;
+using ui::testing::names;
+using ui::testing::onScreen;
+
+const std::set<std::string> kAlways{"cmdToMenu", "Frame1", "lblQs",      "Frame2",
+                                    "lblAns",    "Frame3", "lblKaisetu", "lblNo"};
+const std::set<std::string> kAsking = names({kAlways, {"cmdAns"}});
+
+const char* const kFinished = "お疲れ様でした。全ての問題を終了しました。";
+
+// A program folder of its own with an empty data folder.
+struct QuizFolder {
+  data::testing::TempFolder root;
+  data::ScopedProgramFolder scoped{root.path()};
+  QuizFolder() { std::filesystem::create_directory(root / "file"); }
+
+  static std::string path(QuizList list) {
+    return data::DataFolder() + std::string(data::filesOf(list).target);
+  }
+  // Record k of a list: its texts name the list and k.
+  static data::QuizRecord record(QuizList list, int k) {
+    const std::string tag = (list == QuizList::Nazonazo ? "なぞ" : "思い") + std::to_string(k);
+    return {"答え" + tag, "解説" + tag, "問題" + tag};
+  }
+  void write(QuizList list, int records, std::string_view tail = {}) const {
+    std::string bytes;
+    for (int k = 1; k <= records; ++k) bytes += data::encodeRecord(record(list, k));
+    bytes += tail;
+    data::testing::writeBytes(path(list), bytes);
+  }
+};
+
+// The text as a 700-byte record holds it: filled with spaces to the width.
+std::string filled(const std::string& text, std::size_t width) {
+  return text + std::string(width - data::utf8ToCp932(text).size(), ' ');
+}
+
+// Handles this process holds open on the file, as the system counts them.
+int openHandles(const std::string& path) {
+  const auto target = std::filesystem::weakly_canonical(path);
+  int n = 0;
+  for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+    std::error_code ec;
+    if (std::filesystem::read_symlink(fd.path(), ec) == target) ++n;
+  }
+  return n;
+}
+
+using Fixture = ui::testing::WindowFixture<Frm2Quiz>;
+
+struct Visit {
+  QuizList list;
+  int records;
+  std::string tail;  // bytes of a cut-short last record
+  std::vector<double> draws;
+  std::vector<int> order;  // record numbers, as lblNo shows them
+};
+
+const Visit kVisits[] = {
+    {QuizList::Nazonazo, 1, "", {0.7}, {1}},
+    {QuizList::Omoide, 1, "", {0.0}, {1}},
+    {QuizList::Nazonazo, 3, "", {0.5, 0.1, 0.3}, {2, 3, 1}},
+    // Equal keys keep their order.
+    {QuizList::Omoide, 3, "", {0.9, 0.9, 0.2}, {3, 1, 2}},
+    // A tail shorter than a record is no question.
+    {QuizList::Nazonazo, 2, "tail of a record", {0.8, 0.3}, {2, 1}},
+    {QuizList::Omoide, 3, std::string(699, ' '), {0.99999, 0.0, 0.5}, {2, 3, 1}},
+};
+
+TEST(Frm2Quiz, ShowsEveryQuestionOnceWithItsAnswerAndExplanation) {
+  for (const auto& v : kVisits) {
+    SCOPED_TRACE(std::to_string(v.records) + " records, first " + std::to_string(v.order[0]));
+    QuizFolder folder;
+    folder.write(v.list, v.records, v.tail);
+    // The other window's file is not read.
+    const QuizList other = v.list == QuizList::Nazonazo ? QuizList::Omoide : QuizList::Nazonazo;
+    folder.write(other, 5);
+    Fixture f(kLoadLater, v.list);
+    for (double r : v.draws) f.t.random.push(r);
+    f.w->load();
+    EXPECT_EQ(f.t.random.reseeds(), static_cast<std::size_t>(v.records)) << "a re-seed per key";
+    EXPECT_EQ(f.t.random.draws(), static_cast<std::size_t>(v.records));
+    EXPECT_TRUE(f.w->control("cmdAns").hasFocus());
+
+    std::vector<int> seen;
+    for (int k : v.order) {
+      SCOPED_TRACE(k);
+      const auto rec = QuizFolder::record(v.list, k);
+      EXPECT_EQ(onScreen(*f.w), kAsking);
+      EXPECT_EQ(f.caption("cmdAns"), "解答を表示");
+      EXPECT_EQ(f.caption("lblQs"), filled(rec.Question, 200));
+      EXPECT_EQ(f.caption("lblAns"), "");
+      EXPECT_EQ(f.caption("lblKaisetu"), "");
+      seen.push_back(std::stoi(f.caption("lblNo")));
+
+      f.w->click("cmdAns");
+      EXPECT_EQ(onScreen(*f.w), kAsking);
+      EXPECT_EQ(f.caption("cmdAns"), "次の問題");
+      EXPECT_EQ(f.caption("lblQs"), filled(rec.Question, 200));
+      EXPECT_EQ(f.caption("lblAns"), filled(rec.Answer, 200));
+      EXPECT_EQ(f.caption("lblKaisetu"), filled(rec.Explanation, 300));
+      EXPECT_EQ(f.caption("lblNo"), std::to_string(k));
+      EXPECT_TRUE(f.w->control("cmdAns").hasFocus());
+
+      f.w->click("cmdAns");
+      EXPECT_EQ(f.caption("lblKaisetu"), "");
+      EXPECT_EQ(f.caption("lblAns"), "");
+    }
+    EXPECT_EQ(seen, v.order);
+    std::sort(seen.begin(), seen.end());
+    EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end()), seen.end()) << "none twice";
+
+    EXPECT_EQ(onScreen(*f.w), kAlways);
+    EXPECT_EQ(f.caption("lblQs"), kFinished);
+    EXPECT_EQ(f.caption("lblNo"), std::to_string(v.order.back())) << "keeps the last number";
+    EXPECT_EQ(f.caption("cmdAns"), "解答を表示");
+    EXPECT_TRUE(f.w->control("cmdToMenu").hasFocus());
+    f.w->click("cmdAns");  // hidden: nothing more to show
+    EXPECT_EQ(f.caption("lblQs"), kFinished);
+  }
+}
+
+TEST(Frm2Quiz, KeysAndTabOrder) {
+  QuizFolder folder;
+  folder.write(QuizList::Nazonazo, 1);
+  Fixture f(QuizList::Nazonazo);
+  EXPECT_EQ(f.w->tabOrder(), (std::vector<ui::ControlId>{{"cmdAns"}, {"cmdToMenu"}}));
+  EXPECT_FALSE(f.w->timer().running()) << "the quiz has no timer";
+  EXPECT_EQ(f.w->caption(), "クイズ問題ー「ハルモ」");
+}
+
+// Each load draws fresh keys; the clock's re-seed mixes into the running
+// state, so two loads within the same second still differ.
+TEST(Frm2Quiz, EachLoadGivesANewOrder) {
+  QuizFolder folder;
+  folder.write(QuizList::Omoide, 20);
+  ui::testing::FakeClock clock;
+  ui::ClockSeededRandom random(clock);
+  ui::testing::RecordingNavigator navigator;
+  ui::testing::RecordingMessageBox box;
+  ui::Services services{clock, random, navigator, box};
+  auto orderOfAVisit = [&] {
+    auto w = std::make_shared<Frm2Quiz>(services, QuizList::Omoide);
+    w->load();
+    std::vector<int> order;
+    while (w->control("cmdAns").visible()) {
+      order.push_back(std::stoi(w->control("lblNo").caption()));
+      w->click("cmdAns");
+      w->click("cmdAns");
+    }
+    return order;
+  };
+  const auto first = orderOfAVisit();
+  const auto second = orderOfAVisit();
+  ASSERT_EQ(first.size(), 20u);
+  ASSERT_EQ(second.size(), 20u);
+  EXPECT_NE(first, second);
+  auto sorted = first;
+  std::sort(sorted.begin(), sorted.end());
+  for (int k = 1; k <= 20; ++k) EXPECT_EQ(sorted[static_cast<std::size_t>(k - 1)], k);
+}
+
+TEST(Frm2Quiz, ShowsTheFirst10000OfALargerFile) {
+  QuizFolder folder;
+  folder.write(QuizList::Nazonazo, 10001);
+  Fixture f(kLoadLater, QuizList::Nazonazo);
+  f.t.random.push(0.5);  // equal keys: the file's own order
+  f.w->load();
+  EXPECT_EQ(f.t.random.reseeds(), 10000u);
+  std::string last;
+  int shown = 0;
+  while (f.w->control("cmdAns").visible()) {
+    last = f.caption("lblNo");
+    ++shown;
+    f.w->click("cmdAns");
+    f.w->click("cmdAns");
+  }
+  EXPECT_EQ(shown, 10000);
+  EXPECT_EQ(last, "10000");
+  EXPECT_EQ(f.caption("lblQs"), kFinished);
+}
+
+TEST(Frm2Quiz, MarksBytesThatAreNotTextAndShowsTheRest) {
+  QuizFolder folder;
+  auto field = [](std::string_view cp932, std::size_t width) {
+    return std::string(cp932) + std::string(width - cp932.size(), ' ');
+  };
+  const std::string q =
+      data::utf8ToCp932("問い") + "\x85\x40" + data::utf8ToCp932("です") + "\x81" + " ok";
+  const std::string e = data::utf8ToCp932("解説") + "\xFF";
+  data::testing::writeBytes(QuizFolder::path(QuizList::Omoide),
+                            field(data::utf8ToCp932("答え"), 200) + field(e, 300) + field(q, 200));
+  Fixture f(QuizList::Omoide);
+  EXPECT_EQ(onScreen(*f.w), kAsking);
+  EXPECT_EQ(f.caption("lblQs"), "問い〓です〓 ok" + std::string(200 - q.size(), ' '));
+  EXPECT_EQ(f.caption("lblNo"), "1");
+  f.w->click("cmdAns");
+  EXPECT_EQ(f.caption("lblAns"), filled("答え", 200));
+  EXPECT_EQ(f.caption("lblKaisetu"), "解説〓" + std::string(300 - e.size(), ' '));
+}
+
+struct Trouble {
+  const char* what;
+  std::string bytes;  // the file; "dir" puts a folder in its place, "" leaves it missing
+  bool create;
+  const char* message;
+};
+
+TEST(Frm2Quiz, WithoutQuestionsSaysWhyAndStillGoesBack) {
+  const Trouble kTroubles[] = {
+      {"missing", "", false, "問題がありません（「クイズ（なぞなぞ）.ran」が見つかりません）"},
+      {"empty", "", true, "問題がありません（「クイズ（なぞなぞ）.ran」は空です）"},
+      {"only a cut-short record", std::string(699, 'x'), true,
+       "問題がありません（「クイズ（なぞなぞ）.ran」は空です）"},
+      {"a folder", "dir", true, "「クイズ（なぞなぞ）.ran」：ファイルを読めません"},
+  };
+  for (const auto& t : kTroubles) {
+    SCOPED_TRACE(t.what);
+    QuizFolder folder;
+    const std::string path = QuizFolder::path(QuizList::Nazonazo);
+    if (t.bytes == "dir")
+      std::filesystem::create_directory(path);
+    else if (t.create)
+      data::testing::writeBytes(path, t.bytes);
+    Fixture f(QuizList::Nazonazo);
+    EXPECT_EQ(f.caption("lblQs"), t.message);
+    EXPECT_EQ(onScreen(*f.w), kAlways);
+    EXPECT_EQ(f.caption("lblNo"), "");
+    EXPECT_EQ(f.caption("lblAns"), "");
+    EXPECT_TRUE(f.w->control("cmdToMenu").hasFocus());
+    EXPECT_EQ(std::filesystem::exists(path), t.create) << "only read, never created";
+    EXPECT_EQ(openHandles(path), 0);
+    f.w->click("cmdToMenu");
+    EXPECT_EQ(f.t.navigator.calls, (std::vector<std::string>{"show frm1Main", "unload frm2Nazo"}));
+  }
+}
+
+struct Leaving {
+  const char* how;
+  int answersFirst;  // clicks on cmdAns before leaving
+  bool closeBox;
+  std::vector<std::string> navigation;
+};
+
+TEST(Frm2Quiz, KeepsItsFileOpenUntilItLeavesOrIsUnloaded) {
+  const Leaving kWays[] = {
+      {"back at the first question", 0, false, {"show frm1Main", "unload frm2Quiz"}},
+      {"back with the answer shown", 1, false, {"show frm1Main", "unload frm2Quiz"}},
+      {"back when finished", 4, false, {"show frm1Main", "unload frm2Quiz"}},
+      {"close box", 1, true, {"unload frm2Quiz"}},
+      {"close box when finished", 4, true, {"unload frm2Quiz"}},
+  };
+  for (const auto& way : kWays) {
+    SCOPED_TRACE(way.how);
+    QuizFolder folder;
+    folder.write(QuizList::Omoide, 2);
+    const std::string path = QuizFolder::path(QuizList::Omoide);
+    Fixture f(QuizList::Omoide);
+    for (int i = 0; i < way.answersFirst; ++i) {
+      EXPECT_EQ(openHandles(path), 1);
+      f.w->click("cmdAns");
+    }
+    EXPECT_EQ(openHandles(path), 1);
+    if (way.closeBox)
+      f.w->close();
+    else
+      f.w->click("cmdToMenu");
+    EXPECT_EQ(openHandles(path), 0);
+    EXPECT_EQ(f.t.navigator.calls, way.navigation);
+  }
+}
+
+TEST(Frm2Quiz, ClosingTheWindowEndsTheProgramWithItsFileClosed) {
+  QuizFolder folder;
+  folder.write(QuizList::Nazonazo, 3);
+  ui::FormRegistry registry;
+  registry.add("frm2Nazo",
+               [](ui::Services& s) { return std::make_shared<Frm2Quiz>(s, QuizList::Nazonazo); });
+  ui::testing::FakeClock clock;
+  ui::testing::ScriptedRandom random;
+  ui::testing::RecordingMessageBox box;
+  ui::WindowManager manager(registry, clock, random, box);
+  manager.show("frm2Nazo");
+  EXPECT_EQ(openHandles(QuizFolder::path(QuizList::Nazonazo)), 1);
+  manager.find("frm2Nazo")->close();
+  EXPECT_TRUE(manager.ended());
+  EXPECT_EQ(openHandles(QuizFolder::path(QuizList::Nazonazo)), 0);
+}
+
+}  // namespace
+}  // namespace zunobi::drills
