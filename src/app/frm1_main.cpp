@@ -107,11 +107,15 @@ void Frm1Main::onLoad() {
   control("cmdEnd").setFocus();
 }
 
-void Frm1Main::openDrill(std::string_view form) {
-  navigator().show(form);
-  // A drill runs as the only window: the side windows go with the menu.
+void Frm1Main::onUnload() {
+  // The side windows stand beside the menu and go with it: a drill then
+  // runs as the only window, and closing the menu ends the program.
   navigator().unloadByName(Frm8Info::kName);
   navigator().unloadByName(Frm9Kankyo::kName);
+}
+
+void Frm1Main::openDrill(std::string_view form) {
+  navigator().show(form);
   navigator().unload(*this);
 }
 

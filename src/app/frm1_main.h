@@ -32,6 +32,7 @@ class Frm1Main final : public ui::Form {
 
  private:
   void onLoad() override;
+  void onUnload() override;
   void openDrill(std::string_view form);
 };
 

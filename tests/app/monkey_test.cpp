@@ -57,7 +57,7 @@ TEST(LargestData, EveryReaderHoldsItsLimitAndTheCheckFindsNoProblem) {
 }
 
 // Every file of a broken data set is broken: gone, or the maintainers' check
-// finds a problem in it (a question file has no fields to miscount).
+// finds it (a question file has no fields to miscount).
 TEST(BrokenData, EveryFileHasTheProblemItIsNamedFor) {
   const std::string shipped = zunobi::data::ProgramFolder();
   const auto files = dataFiles(shipped);
@@ -76,7 +76,9 @@ TEST(BrokenData, EveryFileHasTheProblemItIsNamedFor) {
       }
       if (b == Breakage::WrongFieldCount && path.ends_with(".ran")) continue;
       bool found = false;
-      for (const auto& f : report.findings()) found = found || (f.path == path && !f.warning);
+      // Lines past the limit of a file a drill reads only so far are a warning.
+      for (const auto& f : report.findings())
+        found = found || (f.path == path && (!f.warning || b == Breakage::TooManyLines));
       EXPECT_TRUE(found) << path;
     }
   }

@@ -146,6 +146,14 @@ TEST(NavigationTest, ClosingTheLastWindowEndsTheProgram) {
   App menuOnly;
   menuOnly.menu().close();
   EXPECT_TRUE(menuOnly.manager.ended());
+
+  // The side windows go with the menu.
+  App besideSides;
+  besideSides.menu().click("mnuHarumo");
+  besideSides.menu().shortcut(Frm1Main::kKankyoShortcut);
+  besideSides.menu().close();
+  EXPECT_EQ(besideSides.manager.loadedNames(), std::vector<std::string>{});
+  EXPECT_TRUE(besideSides.manager.ended());
 }
 
 TEST(NavigationTest, SideWindowsOpenBesideTheMenuAndLeaveItAlone) {
