@@ -20,6 +20,18 @@ void clickLater(QAbstractButton* button) {
 
 QString plain(QString text) { return text.remove(QLatin1Char('&')); }
 
+// A label is static text named by its caption alone: Qt would lend an empty
+// one the caption of its frame.
+class LabelAccessible final : public QAccessibleWidget {
+ public:
+  explicit LabelAccessible(LabelWidget* label)
+      : QAccessibleWidget(label, QAccessible::StaticText) {}
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? static_cast<LabelWidget*>(widget())->caption()
+                                  : QAccessibleWidget::text(t);
+  }
+};
+
 class OptionAccessible final : public QAccessibleWidget {
  public:
   explicit OptionAccessible(OptionWidget* option)
@@ -145,8 +157,7 @@ QAccessibleInterface* viewInterface(const QString&, QObject* object) {
       return new MenuItemAccessible(item, menu);
     return nullptr;
   }
-  if (auto* label = dynamic_cast<LabelWidget*>(object))
-    return new QAccessibleWidget(label, QAccessible::StaticText);
+  if (auto* label = dynamic_cast<LabelWidget*>(object)) return new LabelAccessible(label);
   if (auto* option = dynamic_cast<OptionWidget*>(object)) return new OptionAccessible(option);
   if (auto* frame = dynamic_cast<FrameWidget*>(object))
     return frame->isDie() ? new DieAccessible(frame) : nullptr;  // else Qt's grouping
