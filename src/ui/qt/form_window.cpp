@@ -266,8 +266,10 @@ QAction* FormWindow::actionFor(const ControlId& id) const {
 }
 
 void FormWindow::applyAll(const Control& control) {
+  // Place first: a frame fits its caption to its width, and a hidden one
+  // hears of a new size only once shown.
   for (Property p :
-       {Property::Font, Property::Caption, Property::Place, Property::Selected, Property::Visible})
+       {Property::Place, Property::Font, Property::Caption, Property::Selected, Property::Visible})
     controlChanged(control, p);
 }
 
@@ -466,9 +468,7 @@ void FormWindow::rescale() {
   percent_ = fittingPercent();
   for (const auto& c : form_->controls())
     if (c->kind() != ControlKind::Menu) {
-      controlChanged(*c, Property::Font);
-      controlChanged(*c, Property::Place);
-      controlChanged(*c, Property::Caption);
+      for (Property p : {Property::Place, Property::Font, Property::Caption}) controlChanged(*c, p);
     }
   if (strip_) strip_->setFont(qtFont(Font{.size = 9.75}, percent_));
   applyClientSize();
