@@ -32,9 +32,6 @@ Qt::Alignment alignmentOf(Align a) {
   return Qt::AlignLeft | Qt::AlignTop;
 }
 
-// The design's pip, 13 pixels across.
-constexpr int kPipPixels = 13;
-
 // Room the desktop takes around a window (title bar, borders) before the
 // window has been shown and can tell.
 constexpr int kFrameAllowance = 40;
@@ -302,7 +299,7 @@ void FormWindow::controlChanged(const Control& control, Property property) {
       } else if (auto* g = dynamic_cast<FrameWidget*>(w)) {
         g->setCaption(text);
       } else if (auto* r = dynamic_cast<OptionWidget*>(w)) {
-        r->setCaption(text, kPipPixels * percent_ / kDesignPercent);
+        r->setCaption(text, percent_);
       } else if (auto* l = dynamic_cast<LabelWidget*>(w)) {
         l->setCaption(text);
       } else if (auto* p = dynamic_cast<PictureWidget*>(w)) {

@@ -212,13 +212,22 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 
 OptionWidget::OptionWidget(QWidget* parent) : QRadioButton(parent) { setAutoExclusive(false); }
 
-void OptionWidget::setCaption(const QString& text, int pipPixels) {
+void OptionWidget::setCaption(const QString& text, int percent) {
   setText(text);
-  setStyleSheet(text.isEmpty() ? QStringLiteral("QRadioButton::indicator { width: %1px; height: "
-                                                "%1px; border-radius: %2px; background: #202020; }")
-                                     .arg(pipPixels)
-                                     .arg(pipPixels / 2)
-                               : QString());
+  constexpr int kDesignMark = 13;  // pixels across, pip or round mark
+  const int mark = kDesignMark * percent / 100;
+  if (text.isEmpty()) {
+    setStyleSheet(QStringLiteral("QRadioButton::indicator { width: %1px; height: %1px; "
+                                 "border-radius: %2px; background: #202020; }")
+                      .arg(mark)
+                      .arg(mark / 2));
+  } else {
+    // Enlarged, the round mark grows with the caption.
+    setStyleSheet(mark == kDesignMark ? QString()
+                                      : QStringLiteral("QRadioButton::indicator { width: %1px; "
+                                                       "height: %1px; }")
+                                            .arg(mark));
+  }
 }
 
 MenuStrip::MenuStrip(QWidget* parent) : QWidget(parent) {

@@ -93,7 +93,7 @@ class OptionWidget final : public QRadioButton {
  public:
   explicit OptionWidget(QWidget* parent);
   // Without a caption it is drawn as a pip: a filled round mark.
-  void setCaption(const QString& text, int pipPixels);
+  void setCaption(const QString& text, int percent);
 };
 
 // A picture stretched to its box, described by what it shows.
