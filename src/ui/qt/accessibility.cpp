@@ -90,13 +90,10 @@ class MenuAccessible final : public QAccessibleWidget {
   }
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& name) override {
+    // Opened once the call has returned; not at all if the menu has gone.
     if (name == pressAction() && menu()->isVisible())
       QMetaObject::invokeMethod(
-          menu(),
-          [m = QPointer<MenuButton>(menu())] {
-            if (m) m->open(true);
-          },
-          Qt::QueuedConnection);
+          menu(), [m = menu()] { m->open(true); }, Qt::QueuedConnection);
   }
 };
 

@@ -232,8 +232,8 @@ void FormWindow::buildMenus() {
     const bool item = !c->parent().name.empty();
     if (item && !menus.count(c->parent())) continue;
     if (!item && !strip_) strip_ = new MenuStrip(this);
-    auto* action = new QAction(qtText(c->caption()), item ? menus[c->parent()] : nullptr);
-    if (!item) action->setParent(this);
+    QObject* owner = item ? static_cast<QObject*>(menus[c->parent()]) : this;
+    auto* action = new QAction(qtText(c->caption()), owner);
     action->setVisible(c->visible());
     actions_[id] = action;
     QObject::connect(action, &QAction::triggered, this, [this, id] {
@@ -242,6 +242,7 @@ void FormWindow::buildMenus() {
     if (!item) menus[id] = new MenuButton(action, strip_);
   }
   if (!strip_) return;
+  // The size of the menu's descriptions, so no further size of the face is loaded.
   strip_->setFont(qtFont(Font{.size = 9.75}, percent_));
   setMenuWidget(strip_);
 }
@@ -450,7 +451,7 @@ int FormWindow::fittingPercent() const {
 }
 
 void FormWindow::enlarge(int steps) {
-  int percent = steps == 0 ? kDesignPercent : percent_ + steps * kPercentStep;
+  const int percent = steps == 0 ? kDesignPercent : percent_ + steps * kPercentStep;
   if (percent > kLargestPercent || (steps > 0 && !fits(percent))) return;
   choosePercent(percent);
   for (QWidget* top : QApplication::topLevelWidgets())
