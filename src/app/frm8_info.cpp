@@ -36,6 +36,10 @@ std::vector<ui::ControlSpec> controlTable() {
           .size(10.5),
       label("lblLicenceTitle", "使用許諾（ＭＩＴライセンス）", {360, 1080, 6000, 375}).bold(10.5),
       label("lblLicence", kLicence, {360, 1500, 8160, 4200}).size(8.25),
+      // The enlargement keys, for those who need everything bigger.
+      label("lblKeys", "画面の拡大：Ctrl＋＋　縮小：Ctrl＋－\r\n元の大きさ：Ctrl＋０",
+            {360, 5880, 6240, 615})
+          .size(10.5),
       button("cmdClose", "閉じる", {6720, 5880, 1800, 615}).size(10.5),
   };
 }

@@ -1,6 +1,5 @@
 #include "data/shuffle.h"
 
-#include <cmath>
 #include <stdexcept>
 
 namespace zunobi::data {
@@ -43,11 +42,7 @@ void ShuffleSort(ShuffleArrays& a, const std::int16_t& n) {
 
 std::int16_t ShuffleKeyFor(double r, std::int32_t range) {
   if (range < 1 || range > 32767) throw std::out_of_range("shuffle key range outside 1..32767");
-  // Whatever the source gives, a key stays within 1..range.
-  double key = std::floor(r * static_cast<double>(range) + 1.0);
-  if (!(key >= 1.0)) key = 1.0;
-  if (key > range) key = range;
-  return static_cast<std::int16_t>(key);
+  return static_cast<std::int16_t>(ui::drawOneTo(r, range));
 }
 
 void FillShuffleKeys(ShuffleArrays& a, std::int16_t n, std::int32_t range,

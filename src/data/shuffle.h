@@ -26,14 +26,15 @@ struct ShuffleArrays {
 // allocation. Throws std::out_of_range unless 0 ≤ n ≤ 10000.
 void ShuffleSort(ShuffleArrays& arrays, const std::int16_t& n);
 
-// Position i (1..n): ShuffleIndex[i] = i, ShuffleKey[i] = Int(r × range + 1)
-// with a fresh re-seeded draw for every key. Keys stay within 1..range.
+// Position i (1..n): ShuffleIndex[i] = i, ShuffleKey[i] = ShuffleKeyFor(r)
+// with a fresh re-seeded draw for every key.
 // Throws std::out_of_range unless 0 ≤ n ≤ 10000 and 1 ≤ range ≤ 32767.
 void FillShuffleKeys(ShuffleArrays& arrays, std::int16_t n, std::int32_t range,
                      ui::RandomSource& random);
 
 // One key for a caller that draws its keys itself (the quiz draws them while
-// it counts its records): Int(r × range + 1), kept within 1..range.
+// it counts its records): the draw of 1..range, ui::drawOneTo. Checks the
+// range, which must fit the 16-bit keys.
 std::int16_t ShuffleKeyFor(double r, std::int32_t range);
 
 // FillShuffleKeys, then ShuffleSort: ShuffleIndex[1..n] is a random order of

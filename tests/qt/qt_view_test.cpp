@@ -11,9 +11,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRawFont>
+#include <QTemporaryFile>
+#include <map>
 
 #include "app/form_registry.h"
 #include "ui/controls.h"
+#include "ui/qt/enlargement.h"
 #include "ui/qt/font_map.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/jpeg.h"
@@ -228,8 +231,15 @@ TEST(QtViewTest, DesignFacesMapToInstalledFaces) {
   }
 }
 
+// The checks that follow hold at the design size and enlarged.
+class AtEverySize : public ::testing::TestWithParam<int> {
+ protected:
+  void SetUp() override { choosePercent(GetParam()); }
+  void TearDown() override { choosePercent(kDesignPercent); }
+};
+
 // Every caption of every window, as loaded, has its glyphs in its own face.
-TEST(QtViewTest, EveryCaptionRendersWithItsFontsGlyphs) {
+TEST_P(AtEverySize, EveryCaptionRendersWithItsFontsGlyphs) {
   testing::TestServices t;
   for (const std::string& name : app::formRegistry().names()) {
     auto form = app::formRegistry().create(name, t.services);
@@ -238,7 +248,7 @@ TEST(QtViewTest, EveryCaptionRendersWithItsFontsGlyphs) {
     for (const auto& c : form->controls()) texts.emplace_back(c->caption(), c->font());
     for (const auto& [text, font] : texts) {
       if (text.rfind(":/", 0) == 0) continue;  // a picture resource
-      const QRawFont raw = QRawFont::fromFont(qtFont(font));
+      const QRawFont raw = QRawFont::fromFont(qtFont(font, GetParam()));
       for (uint ch : qtText(text).toUcs4()) {
         if (ch == '\n' || ch == ' ') continue;
         EXPECT_TRUE(raw.supportsCharacter(ch)) << name << ": U+" << std::hex << ch << " missing in "
@@ -250,16 +260,18 @@ TEST(QtViewTest, EveryCaptionRendersWithItsFontsGlyphs) {
 
 // What each window shows at load fits its boxes: no caption runs past the
 // bottom of its label or button, and frame captions fit their frame.
-TEST(QtViewTest, NoCaptionIsClippedAtLoad) {
+TEST_P(AtEverySize, NoCaptionIsClippedAtLoad) {
   QtApp app;
   app.registry = app::formRegistry();
   for (const std::string& name : app::formRegistry().names()) {
     app.manager.show(name);
     FormWindow* window = app.window(name);
     ASSERT_NE(window, nullptr) << name;
+    EXPECT_EQ(window->percent(), GetParam()) << name;
     for (const auto& c : window->form()->controls()) {
       QWidget* w = window->widgetFor(c->id());
-      const std::string where = name + "." + c->id().text() + " \"" + c->caption() + "\"";
+      const std::string where = name + "." + c->id().text() + " \"" + c->caption() + "\" at " +
+                                std::to_string(GetParam()) + " %";
       if (auto* l = dynamic_cast<LabelWidget*>(w)) {
         EXPECT_LE(l->layout().height(), l->contentsRect().height()) << where;
       } else if (auto* b = dynamic_cast<CaptionButton*>(w)) {
@@ -275,12 +287,46 @@ TEST(QtViewTest, NoCaptionIsClippedAtLoad) {
   }
 }
 
+// Lines of each label and button caption of a window as loaded.
+std::map<ControlId, int> linesAt(int percent, const std::string& name) {
+  choosePercent(percent);
+  QtApp app;
+  app.registry = app::formRegistry();
+  app.manager.show(name);
+  std::map<ControlId, int> lines;
+  FormWindow* window = app.window(name);
+  for (const auto& c : window->form()->controls()) {
+    QWidget* w = window->widgetFor(c->id());
+    if (auto* l = dynamic_cast<LabelWidget*>(w)) lines[c->id()] = l->layout().lineCount();
+    if (auto* b = dynamic_cast<CaptionButton*>(w)) lines[c->id()] = b->layout().lineCount();
+  }
+  return lines;
+}
+
+// Enlarged, no caption breaks where it did not at the design size.
+TEST_P(AtEverySize, NoCaptionWrapsThatFitsAtTheDesignSize) {
+  for (const std::string& name : app::formRegistry().names()) {
+    const auto design = linesAt(kDesignPercent, name);
+    for (const auto& [id, lines] : linesAt(GetParam(), name))
+      EXPECT_EQ(lines, design.at(id)) << name << "." << id.text() << " at " << GetParam() << " %";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Percent, AtEverySize, ::testing::Values(100, 150, 200));
+
 }  // namespace
 }  // namespace zunobi::ui::qt
 
 int main(int argc, char** argv) {
   Q_INIT_RESOURCE(resources);
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // A screen on which every window fits at the largest enlargement.
+  QTemporaryFile screens;
+  if (screens.open()) {
+    screens.write(R"({"screens": [{"name": "big", "x": 0, "y": 0, "width": 2560,
+                      "height": 1600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    screens.flush();
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

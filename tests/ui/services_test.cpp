@@ -5,12 +5,15 @@
 #include <cmath>
 #include <set>
 
+#include "support/draws.h"
 #include "ui/services_real.h"
 #include "ui/testing.h"
 #include "ui/text.h"
 
 namespace zunobi::ui {
 namespace {
+
+using testing::kTop;
 
 TEST(DateTimeTest, TimeOfDayTextAndSeconds) {
   struct Case {
@@ -48,16 +51,27 @@ TEST(DateTimeTest, ArithmeticCrossesMidnightAndDates) {
 }
 
 TEST(DrawOneToTest, EachValueGetsItsShareAndTheEdgesStayInside) {
-  const double top = std::nextafter(1.0, 0.0);
   struct Case {
     double r;
     std::int32_t n, expected;
   } cases[] = {
-      {0.0, 68, 1},   {0.5, 68, 35},  {top, 68, 68}, {1.0, 68, 68},       {1.5, 3, 3},
-      {-0.1, 3, 1},   {NAN, 3, 1},    {0.0, 1, 1},   {top, 1, 1},         {2.0 / 3.0, 3, 3},
-      {0.3333, 3, 1}, {0.9999, 6, 6}, {0.25, 4, 2},  {top, 20000, 20000},
+      {0.0, 68, 1},   {0.5, 68, 35},  {kTop, 68, 68}, {1.0, 68, 68},        {1.5, 3, 3},
+      {-0.1, 3, 1},   {NAN, 3, 1},    {0.0, 1, 1},    {kTop, 1, 1},         {2.0 / 3.0, 3, 3},
+      {0.3333, 3, 1}, {0.9999, 6, 6}, {0.25, 4, 2},   {kTop, 20000, 20000},
   };
   for (const auto& c : cases) EXPECT_EQ(drawOneTo(c.r, c.n), c.expected) << c.r << " of " << c.n;
+}
+
+TEST(DrawNearestTest, RoundsHalvesToEvenAndTheEdgesStayInside) {
+  struct Case {
+    double r;
+    std::int32_t n, expected;
+  } cases[] = {
+      {0.0, 8, 0},    {0.0625, 8, 0}, {0.0626, 8, 1}, {0.1875, 8, 2}, {0.3125, 8, 2},
+      {0.5625, 8, 4}, {0.9375, 8, 8}, {kTop, 8, 8},   {1.0, 8, 8},    {1.5, 8, 8},
+      {-0.1, 8, 0},   {NAN, 8, 0},    {0.5, 1, 0},    {0.75, 2, 2},   {kTop, 0, 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(drawNearest(c.r, c.n), c.expected) << c.r << " of " << c.n;
 }
 
 TEST(ClockSeededRandomTest, DrawsStayInUnitInterval) {

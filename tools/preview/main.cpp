@@ -5,18 +5,21 @@
 //                                      that wraps, a character the face lacks
 //   zunobi-preview show DIR [FOLDER]   a screenshot of each drill's labels
 //                                      holding their tallest texts
+//   --percent=N                        either, enlarged to N % (125 … 200)
 //
 // FOLDER is the program folder (default: the folder of this tool).
 #include <QApplication>
 #include <QDir>
 #include <QRawFont>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
 #include "app/form_registry.h"
 #include "capture/capture.h"
 #include "content.h"
 #include "data/folders.h"
+#include "ui/qt/enlargement.h"
 #include "ui/qt/font_map.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/widgets.h"
@@ -34,7 +37,10 @@ struct Shown {
       : form(app::formRegistry().create(view.formName, t.services)), window(form) {
     form->load();
     window.showCentred();
+    if (window.percent() != ui::qt::chosenPercent())
+      std::printf("%s: 画面に収まらず %d%% で表示\n", view.name.c_str(), window.percent());
   }
+  bool atChosenSize() const { return window.percent() == ui::qt::chosenPercent(); }
   LabelWidget* label(const ui::ControlId& id) {
     return dynamic_cast<LabelWidget*>(window.widgetFor(id));
   }
@@ -73,6 +79,7 @@ int check(const std::string& folder) {
   }
   for (const auto& view : preview::contentViews()) {
     Shown shown(t, view);
+    if (!shown.atChosenSize()) ++problems;
     std::map<std::string, QRawFont> faces;
     for (const auto& s : samples) {
       if (s.view != view.name) continue;
@@ -87,7 +94,7 @@ int check(const std::string& folder) {
         ++problems;
       }
       const ui::Font& font = shown.form->control(s.label.name, s.label.index).font();
-      QRawFont raw = QRawFont::fromFont(ui::qt::qtFont(font));
+      QRawFont raw = QRawFont::fromFont(ui::qt::qtFont(font, ui::qt::chosenPercent()));
       for (uint ch : ui::qt::qtText(s.text).toUcs4()) {
         if (ch == '\n' || ch == ' ' || raw.supportsCharacter(ch)) continue;
         std::printf("%s: %sの字形が%sにありません\n", where.c_str(), hex(ch).c_str(),
@@ -138,7 +145,8 @@ int usage() {
   std::fputs(
       "使い方:\n"
       "  zunobi-preview check [FOLDER]      データの文字がラベルに収まるか検査する\n"
-      "  zunobi-preview show DIR [FOLDER]   いちばん長い文字を入れた画面を DIR に保存する\n",
+      "  zunobi-preview show DIR [FOLDER]   いちばん長い文字を入れた画面を DIR に保存する\n"
+      "  --percent=N                        どちらも N%（125〜200）に拡大して\n",
       stderr);
   return 2;
 }
@@ -147,7 +155,14 @@ int usage() {
 
 int main(int argc, char** argv) {
   Q_INIT_RESOURCE(resources);
-  std::vector<std::string> args(argv + 1, argv + argc);
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg.rfind("--percent=", 0) == 0)
+      ui::qt::choosePercent(std::atoi(arg.c_str() + 10));
+    else
+      args.push_back(arg);
+  }
   if (args.empty()) return usage();
   ui::qt::prepareFonts();
   QApplication app(argc, argv);

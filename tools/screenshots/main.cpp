@@ -4,10 +4,13 @@
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/form_registry.h"
 #include "capture/capture.h"
+#include "ui/qt/enlargement.h"
 #include "ui/qt/font_map.h"
+#include "ui/qt/form_window.h"
 #include "ui/qt/qt_host.h"
 #include "ui/qt/qt_message_box.h"
 #include "ui/services_real.h"
@@ -113,6 +116,8 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setFont(ui::qt::qtFont(ui::Font{}));
   const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+  // zunobi-shots DIR PERCENT: every window enlarged, as Ctrl++ would.
+  if (argc > 2) ui::qt::choosePercent(std::atoi(argv[2]));
   QDir().mkpath(dir);
 
   ShiftedClock clock;
@@ -130,6 +135,10 @@ int main(int argc, char** argv) {
     manager.show(name);
     ui::Form* form = manager.find(name);
     if (!form) continue;
+    if (host.windowFor(*form)->percent() != ui::qt::chosenPercent()) {
+      std::printf("%s: does not fit the screen at %d %%\n", name.c_str(), ui::qt::chosenPercent());
+      ++failures;
+    }
     const QString base = dir + "/" + QString::fromStdString(name);
     if (!snap(base + ".png")) ++failures;
     for (const auto& [button, index] : kStarts) {

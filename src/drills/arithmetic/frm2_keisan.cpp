@@ -39,7 +39,7 @@ std::vector<ui::ControlSpec> controlTable() {
   };
 }
 
-// The question row, shown for the whole of a run.
+// The question row, shown while a question is asked.
 constexpr std::string_view kQuestionRow[] = {"txtAnswer", "lblQsNo",  "lblAtai1",
                                              "lblAtai2",  "lblEnzan", "lblEq"};
 
@@ -58,24 +58,41 @@ void Frm2Keisan::onDrillLoad() {
       .setCaption(std::string("算式の結果を入力してください") + std::string(ui::kCrLf) +
                   "　　（入力の終了は「ＥＮＴＥＲ」キー）" + std::string(ui::kCrLf) +
                   "１０問で終了します");
-  for (auto name : kQuestionRow) control(name).hide();
-  control("lblKekka").hide();
-  control("lblKotae").hide();
+  show(Step::Idle);
+}
+
+void Frm2Keisan::show(Step step) {
+  const bool asking = step == Step::Asking;
+  for (auto name : kQuestionRow) control(name).setVisible(asking);
+  switch (step) {
+    case Step::Idle:
+      control("lblKekka").hide();
+      control("lblKotae").hide();
+      break;
+    case Step::Asking:
+      // The judgement of the question before stays beside the next one.
+      control("cmdKaishi").hide();
+      control("lblKotae").show();
+      control("lblKekka").hide();
+      break;
+    case Step::Summary:
+      control("lblKekka").show();
+      control("lblKotae").setCaption("");
+      control("cmdKaishi").show();
+      break;
+  }
 }
 
 void Frm2Keisan::start() {
   markStart();
   run_.StartRun();
-  for (auto name : kQuestionRow) control(name).show();
-  control("lblKotae").show();
-  control("lblKekka").hide();
   nextQuestionStep();
 }
 
 void Frm2Keisan::nextQuestionStep() {
-  control("cmdKaishi").hide();
   if (auto q = run_.NextQuestion()) {
     mondai_ = *q;
+    show(Step::Asking);
     control("lblQsNo").setCaption(run_.QuestionNumberText());
     control("lblAtai1").setCaption(ui::decimal(mondai_.Atai1));
     control("lblAtai2").setCaption(ui::decimal(mondai_.Atai2));
@@ -84,11 +101,8 @@ void Frm2Keisan::nextQuestionStep() {
     control("txtAnswer").setFocus();
     return;
   }
-  for (auto name : kQuestionRow) control(name).hide();
-  control("lblKekka").show();
-  control("lblKotae").setCaption("");
+  show(Step::Summary);
   control("lblKekka").setCaption(run_.SummaryText(SummaryLayout::Short));
-  control("cmdKaishi").show();
 }
 
 void Frm2Keisan::answer() {

@@ -2,6 +2,7 @@
 // beside it; Enter judges and puts up the next.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "drills/arithmetic/keisan_mondai.h"
@@ -18,6 +19,10 @@ class Frm2Keisan final : public drills::DrillWindow {
   const KeisanMondai& question() const { return mondai_; }
 
  private:
+  // Before the first run, a question on screen, the summary of a run.
+  enum class Step : std::uint8_t { Idle, Asking, Summary };
+  void show(Step step);
+
   void onDrillLoad() override;
   void start();
   void nextQuestionStep();

@@ -31,8 +31,9 @@ constexpr int kPipSize = 255;
 // Grid cell (column, row) of pip k.
 constexpr int kPipCell[kPipsPerDie][2] = {{0, 0}, {1, 0}, {2, 0}, {0, 2}, {1, 2}, {2, 2}, {1, 1}};
 
-constexpr std::string_view kLabelsClearedAtEnd[] = {
-    "lblQsNo", "lblAtai1", "lblAtai2", "lblAtai3", "lblEnzan", "lblEnzan2", "lblEq", "lblKotae"};
+// The question labels; the summary label lblKekka is cleared only at load.
+constexpr std::string_view kQuestionLabels[] = {"lblQsNo",  "lblAtai1",  "lblAtai2", "lblAtai3",
+                                                "lblEnzan", "lblEnzan2", "lblEq",    "lblKotae"};
 
 std::vector<ui::ControlSpec> controlTable() {
   using namespace ui;
@@ -87,23 +88,34 @@ void Frm2KeisanSaikoro::onDrillLoad() {
       .setCaption("さいころの数は対面を加えると７になります" + crlf +
                   "裏の面数を使って計算してください" + crlf +
                   "　　（入力の終了は「ＥＮＴＥＲ」キー）" + crlf + "１０問で終了します");
-  for (auto name : {"lblQsNo", "lblAtai1", "lblAtai2", "lblAtai3"}) control(name).setCaption("");
-  showDice(false);
-  for (auto name : {"lblEnzan", "lblEnzan2", "lblEq", "lblKekka", "lblKotae"})
-    control(name).setCaption("");
-  control("txtAnswer").hide();
+  show(Step::Idle);
 }
 
-void Frm2KeisanSaikoro::showDice(bool shown) {
-  for (int d = 0; d < kDice; ++d) control("fraSaikoro", d).setVisible(shown);
+void Frm2KeisanSaikoro::show(Step step) {
+  const bool asking = step == Step::Asking;
+  for (int d = 0; d < kDice; ++d) control("fraSaikoro", d).setVisible(asking);
+  control("txtAnswer").setVisible(asking);
+  switch (step) {
+    case Step::Idle:
+      for (auto name : kQuestionLabels) control(name).setCaption("");
+      control("lblKekka").setCaption("");
+      break;
+    case Step::Asking:
+      control("cmdKaishi").hide();
+      // The last run's summary does not stand beside the new run's questions.
+      control("lblKekka").hide();
+      break;
+    case Step::Summary:
+      for (auto name : kQuestionLabels) control(name).setCaption("");
+      control("lblKekka").show();
+      control("cmdKaishi").show();
+      break;
+  }
 }
 
 void Frm2KeisanSaikoro::start() {
   markStart();
   run_.StartRun();
-  control("txtAnswer").show();
-  // The last run's summary does not stand beside the new run's questions.
-  control("lblKekka").hide();
   SaikoroMondai();
 }
 
@@ -114,9 +126,8 @@ void Frm2KeisanSaikoro::MeHyouji(int d, int v) {
 }
 
 void Frm2KeisanSaikoro::SaikoroMondai() {
-  control("cmdKaishi").hide();
-  showDice(true);
   if (run_.AdvanceQuestion()) {
+    show(Step::Asking);
     control("lblQsNo").setCaption(run_.QuestionNumberText());
     mondai_ = DrawSaikoroQuestion(random());
     MeHyouji(0, mondai_.Me1);
@@ -134,12 +145,8 @@ void Frm2KeisanSaikoro::SaikoroMondai() {
     control("txtAnswer").setFocus();
     return;
   }
-  control("txtAnswer").hide();
-  control("lblKekka").show();
-  for (auto name : kLabelsClearedAtEnd) control(name).setCaption("");
-  showDice(false);
+  show(Step::Summary);
   control("lblKekka").setCaption(run_.SummaryText(SummaryLayout::Long));
-  control("cmdKaishi").show();
 }
 
 void Frm2KeisanSaikoro::answer() {

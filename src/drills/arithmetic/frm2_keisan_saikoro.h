@@ -2,6 +2,7 @@
 // calculates with the faces hidden underneath them.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "drills/arithmetic/keisan_mondai.h"
@@ -19,6 +20,10 @@ class Frm2KeisanSaikoro final : public drills::DrillWindow {
   const SaikoroQuestion& question() const { return mondai_; }
 
  private:
+  // Before the first run, a question on screen, the summary of a run.
+  enum class Step : std::uint8_t { Idle, Asking, Summary };
+  void show(Step step);
+
   void onDrillLoad() override;
   void start();
   // Draws face v on die d.
@@ -26,7 +31,6 @@ class Frm2KeisanSaikoro final : public drills::DrillWindow {
   // The next question, or the end of the run.
   void SaikoroMondai();
   void answer();
-  void showDice(bool shown);
 
   KeisanRun run_;
   SaikoroQuestion mondai_;

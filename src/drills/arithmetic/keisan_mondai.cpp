@@ -1,17 +1,11 @@
 #include "drills/arithmetic/keisan_mondai.h"
 
-#include <algorithm>
 #include <array>
 
 #include "ui/form.h"
 #include "ui/text.h"
 
 namespace zunobi::drills {
-namespace {
-
-constexpr int kSecondsPerDay = 86400;
-
-}  // namespace
 
 std::string_view EnzanSymbol(int enzan) {
   static constexpr std::array<std::string_view, 4> kSymbols{"＋", "－", "×", "／"};
@@ -19,31 +13,7 @@ std::string_view EnzanSymbol(int enzan) {
   return kSymbols[enzan - 1];
 }
 
-int DrawBelow(ui::RandomSource& random, int n) {
-  const double r = random.draw();
-  // A source outside [0, 1) (or NaN) must not put a question out of range.
-  if (!(r >= 0.0)) return 0;
-  if (r >= 1.0) return n - 1;
-  return std::min(static_cast<int>(ui::intPart(r * n)), n - 1);
-}
-
 bool JudgeAnswer(std::string_view typed, int seikai) { return typed == ui::decimal(seikai); }
-
-std::string JudgementText(JudgementStyle style, bool right, int seikai, std::string_view typed) {
-  std::string text;
-  if (style != JudgementStyle::Kioku) {
-    text = "（前問題）";
-    text += ui::kCrLf;
-  }
-  if (right) return text + "○";
-  const bool dice = style == JudgementStyle::Saikoro;
-  text += dice ? "正解は　　" : "正解は：";
-  text += ui::decimal(seikai);
-  text += ui::kCrLf;
-  text += dice ? "あなた　　" : "あなた：";
-  text += typed;
-  return text;
-}
 
 std::string ElapsedText(int keikaByou) {
   int minutes = keikaByou / 60;
@@ -64,9 +34,7 @@ bool KeisanRun::AdvanceQuestion() {
     return true;
   }
   ShuuryouByou_ = clock_.now().secondsSinceMidnight();
-  KeikaByou_ = ShuuryouByou_ - KaishiByou_;
-  // Both ends are seconds since midnight: a run across midnight gains a day.
-  if (KeikaByou_ < 0) KeikaByou_ += kSecondsPerDay;
+  KeikaByou_ = ElapsedSeconds(KaishiByou_, ShuuryouByou_);
   MondaiBangou_ = 0;
   return false;
 }
@@ -78,9 +46,9 @@ std::optional<KeisanMondai> KeisanRun::NextQuestion() {
 
 KeisanMondai KeisanRun::MakeQuestion() {
   KeisanMondai q;
-  q.Atai1 = DrawBelow(random_, 99) + 1;
-  q.Atai2 = DrawBelow(random_, 99) + 1;
-  q.Enzan = DrawBelow(random_, 4) + 1;
+  q.Atai1 = ui::drawOneTo(random_.draw(), 99);
+  q.Atai2 = ui::drawOneTo(random_.draw(), 99);
+  q.Enzan = ui::drawOneTo(random_.draw(), 4);
   switch (q.Enzan) {
     case 1:
       q.Seikai = q.Atai1 + q.Atai2;
@@ -89,13 +57,13 @@ KeisanMondai KeisanRun::MakeQuestion() {
       q.Seikai = q.Atai1 - q.Atai2;
       break;
     case 3:
-      q.Atai2 = DrawBelow(random_, 9) + 1;
+      q.Atai2 = ui::drawOneTo(random_.draw(), 9);
       q.Seikai = q.Atai1 * q.Atai2;
       break;
     default:
       // Built from divisor and quotient, so the division is always exact.
-      q.Atai2 = DrawBelow(random_, 9) + 1;
-      q.Seikai = DrawBelow(random_, 9) + 1;
+      q.Atai2 = ui::drawOneTo(random_.draw(), 9);
+      q.Seikai = ui::drawOneTo(random_.draw(), 9);
       q.Atai1 = q.Atai2 * q.Seikai;
       break;
   }

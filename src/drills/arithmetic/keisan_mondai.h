@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "drills/turn_result.h"
 #include "ui/services.h"
 
 namespace zunobi::drills {
@@ -24,25 +25,12 @@ struct KeisanMondai {
 // The full-width symbol of an operator code; empty outside 1..4.
 std::string_view EnzanSymbol(int enzan);
 
-// floor(r × n) for a fresh r, re-seeded just before: 0 … n − 1. Written with
-// the + 1 outside the floor by the callers, since floor(r × n + 1) can round
-// up to n + 1 for an r just below 1.
-int DrawBelow(ui::RandomSource& random, int n);
-
 // Typed text against the plain decimal text of the result, character for
 // character: nothing is trimmed or converted.
 bool JudgeAnswer(std::string_view typed, int seikai);
 inline bool JudgeAnswer(std::string_view typed, const KeisanMondai& q) {
   return JudgeAnswer(typed, q.Seikai);
 }
-
-// How each window words its judgement of the previous question.
-enum class JudgementStyle {
-  Keisan,   // "（前問題）" heading, "正解は：" / "あなた："
-  Kioku,    // no heading, "正解は：" / "あなた："
-  Saikoro,  // "（前問題）" heading, "正解は　　" / "あなた　　"
-};
-std::string JudgementText(JudgementStyle style, bool right, int seikai, std::string_view typed);
 
 enum class SummaryLayout {
   Short,  // 正解数, 所要時間

@@ -1,7 +1,5 @@
 #include "drills/arithmetic/saikoro_mondai.h"
 
-#include "drills/arithmetic/keisan_mondai.h"
-
 namespace zunobi::drills {
 
 Pips FacePips(int v) {
@@ -41,13 +39,11 @@ SaikoroQuestion MakeSaikoroQuestion(int me1, int me2, int me3, int enzan, int en
 }
 
 SaikoroQuestion DrawSaikoroQuestion(ui::RandomSource& random) {
-  // Int(r × 6) + 1 rather than Int(r × 6 + 1): the sum can round up to the
-  // next whole number for an r just below 1 (r × 2 + 1 gives 3).
-  const int me1 = DrawBelow(random, 6) + 1;
-  const int me2 = DrawBelow(random, 6) + 1;
-  const int me3 = DrawBelow(random, 6) + 1;
-  const int enzan = DrawBelow(random, 2) + 1;
-  const int enzan2 = DrawBelow(random, 3);
+  const int me1 = ui::drawOneTo(random.draw(), 6);
+  const int me2 = ui::drawOneTo(random.draw(), 6);
+  const int me3 = ui::drawOneTo(random.draw(), 6);
+  const int enzan = ui::drawOneTo(random.draw(), 2);
+  const int enzan2 = ui::drawOneTo(random.draw(), 3) - 1;
   return MakeSaikoroQuestion(me1, me2, me3, enzan, enzan2);
 }
 

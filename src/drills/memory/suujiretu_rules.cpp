@@ -8,7 +8,6 @@
 namespace zunobi::drills::suujiretu {
 namespace {
 
-constexpr std::int32_t kDay = 86400;
 // Seven ideographic spaces indent the position numbers under the heading.
 constexpr std::string_view kIndent = "　　　　　　　";
 
@@ -64,24 +63,6 @@ std::string sumAnswer(std::span<const SortEntry> asked) {
   const int kazu1 = 10 * asked[0].suuji + asked[1].suuji;
   const int kazu2 = 10 * asked[2].suuji + asked[3].suuji;
   return ui::decimal(kazu1 + kazu2);
-}
-
-std::string judgementText(std::string_view seikai, std::string_view typed) {
-  std::string text = "（前問題）";
-  text += ui::kCrLf;
-  if (typed == seikai) return text + "○";
-  text += "正解は　　";
-  text += seikai;
-  text += ui::kCrLf;
-  text += "あなた　　";
-  text += typed;
-  return text;
-}
-
-std::int32_t elapsedSeconds(std::int32_t kaishiByou, std::int32_t shuuryouByou) {
-  std::int32_t keika = shuuryouByou - kaishiByou;
-  if (keika < 0) keika += kDay;
-  return keika;
 }
 
 std::string elapsedText(std::int32_t keikaByou) {

@@ -1,6 +1,6 @@
 // The pure rules of the digit-sequence drills: the order of the asked
-// positions, the question and expected-answer texts, the judgement and the
-// elapsed seconds. Kept apart from the window so they can be checked alone.
+// positions, the question and expected-answer texts and the elapsed-time
+// text. Kept apart from the window so they can be checked alone.
 #pragma once
 
 #include <cstdint>
@@ -35,12 +35,7 @@ std::string recallAnswer(std::span<const SortEntry> asked);
 std::string sumQuestion(std::span<const SortEntry> asked);
 std::string sumAnswer(std::span<const SortEntry> asked);
 
-// What the result label shows for a typed answer, compared exactly.
-std::string judgementText(std::string_view seikai, std::string_view typed);
-
-// Seconds from start to end, both as seconds since midnight. A turn that
-// passes midnight gains a day instead of going negative.
-std::int32_t elapsedSeconds(std::int32_t kaishiByou, std::int32_t shuuryouByou);
+// The elapsed-seconds label of a turn.
 std::string elapsedText(std::int32_t keikaByou);
 
 }  // namespace zunobi::drills::suujiretu

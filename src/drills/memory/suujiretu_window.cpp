@@ -1,6 +1,6 @@
 #include "drills/memory/suujiretu_window.h"
 
-#include <algorithm>
+#include <initializer_list>
 #include <stdexcept>
 #include <vector>
 
@@ -12,6 +12,8 @@ namespace {
 
 constexpr std::uint32_t kGreen = 0x008000;
 constexpr std::int64_t kParkHours = 24;
+// The sort keys of the asked positions are drawn from 1..1000.
+constexpr std::int32_t kRansuuRange = 1000;
 
 drills::DrillFrame frameOf(const SuujiretuVariant& v) {
   return {
@@ -82,14 +84,45 @@ void SuujiretuWindow::onDrillLoad() {
   // No turn waits for its question yet: a parked deadline that runs out in
   // a window left idle for a day must not offer a question never shown.
   shitumonzumi_ = true;
-  control("lblKaishiJikoku").setCaption("");
-  control("fraMondai").hide();
-  control("lblTimeOver").setCaption("");
-  control("cmdShitumon").hide();
-  control("lblShitumon").setCaption("");
-  control("txtAnswer").hide();
-  control("lblKotae").setCaption("");
-  control("lblKeikaJikan").setCaption("");
+  show(Step::Idle);
+}
+
+void SuujiretuWindow::show(Step step) {
+  const auto clear = [this](std::initializer_list<std::string_view> labels) {
+    for (auto name : labels) control(name).setCaption("");
+  };
+  switch (step) {
+    case Step::Idle:
+      clear({"lblKaishiJikoku", "lblTimeOver", "lblShitumon", "lblKotae", "lblKeikaJikan"});
+      control("fraMondai").hide();
+      control("cmdShitumon").hide();
+      control("txtAnswer").hide();
+      break;
+    case Step::Memorising:
+      clear({"lblKotae", "lblKeikaJikan", "lblKaishiJikoku", "lblTimeOver"});
+      control("cmdKaishi").hide();
+      control("txtAnswer").setText("");
+      control("txtAnswer").hide();
+      control("fraMondai").show();
+      control("cmdShitumon").show();
+      break;
+    case Step::TimedOut:
+      control("fraMondai").hide();
+      control("lblTimeOver").setCaption(kTimeOverText);
+      control("cmdShitumon").show();
+      break;
+    case Step::Answering:
+      clear({"lblTimeOver", "lblShitumon", "lblKotae", "lblKeikaJikan"});
+      control("cmdShitumon").hide();
+      control("fraMondai").hide();
+      control("txtAnswer").show();
+      break;
+    case Step::Result:
+      // The answer stays in its box, where Enter judges it again.
+      clear({"lblShitumon", "lblKaishiJikoku", "lblTimeOver"});
+      control("cmdKaishi").show();
+      break;
+  }
 }
 
 int SuujiretuWindow::memorisationSeconds() const {
@@ -99,16 +132,8 @@ int SuujiretuWindow::memorisationSeconds() const {
 }
 
 void SuujiretuWindow::startTurn() {
-  control("cmdKaishi").hide();
-  control("txtAnswer").setText("");
-  control("txtAnswer").hide();
-  control("lblKotae").setCaption("");
-  control("lblKeikaJikan").setCaption("");
-  control("lblKaishiJikoku").setCaption("");
-  control("fraMondai").show();
-  control("lblTimeOver").setCaption("");
+  show(Step::Memorising);
   shitumonzumi_ = false;
-  control("cmdShitumon").show();
   kiokuByou_ = memorisationSeconds();
   // One clock reading for the deadline, the start label and the start
   // seconds, so they never straddle a second.
@@ -118,27 +143,18 @@ void SuujiretuWindow::startTurn() {
   kaishiByou_ = now.secondsSinceMidnight();
   control("fraMondai").setCaption(variant_.header);
   for (int k = 0; k < variant_.digitCount; ++k) {
-    const auto digit = ui::intPart(random().draw() * 10);
-    entries_[k].suuji = static_cast<int>(std::clamp<std::int64_t>(digit, 0, 9));
+    entries_[k].suuji = ui::drawOneTo(random().draw(), 10) - 1;
     control("lblSuuji", k).setCaption(ui::decimal(entries_[k].suuji));
   }
-  control("txtAnswer").hide();
 }
 
 void SuujiretuWindow::askQuestion() {
-  control("cmdShitumon").hide();
-  control("fraMondai").hide();
-  control("lblTimeOver").setCaption("");
+  show(Step::Answering);
   shitumonzumi_ = true;
-  control("lblShitumon").setCaption("");
-  control("txtAnswer").show();
-  control("lblKotae").setCaption("");
-  control("lblKeikaJikan").setCaption("");
   const std::span<suujiretu::SortEntry> row(entries_.data(), variant_.digitCount);
   for (int k = 0; k < variant_.digitCount; ++k) {
     row[k].junban = k + 1;
-    const auto key = ui::intPart(random().draw() * 1000 + 1);
-    row[k].ransuu = static_cast<int>(std::clamp<std::int64_t>(key, 1, 1000));
+    row[k].ransuu = ui::drawOneTo(random().draw(), kRansuuRange);
   }
   suujiretu::exchangeSort(row);
   control("lblShitumon").setCaption(variant_.question(row));
@@ -148,26 +164,22 @@ void SuujiretuWindow::askQuestion() {
 
 void SuujiretuWindow::judge() {
   const std::string typed = control("txtAnswer").text();
-  control("lblKotae").setCaption(suujiretu::judgementText(seikai_, typed));
   const ui::DateTime now = clock().now();
-  const std::int32_t keikaByou = suujiretu::elapsedSeconds(kaishiByou_, now.secondsSinceMidnight());
+  const std::int32_t keikaByou = ElapsedSeconds(kaishiByou_, now.secondsSinceMidnight());
+  show(Step::Result);
+  control("lblKotae")
+      .setCaption(JudgementText(JudgementStyle::Saikoro, typed == seikai_, seikai_, typed));
   control("lblKeikaJikan").setCaption(suujiretu::elapsedText(keikaByou));
-  control("cmdKaishi").show();
   shimekiri_ = now.plusHours(kParkHours);
-  control("lblShitumon").setCaption("");
-  control("lblKaishiJikoku").setCaption("");
-  control("lblTimeOver").setCaption("");
   control("cmdKaishi").setFocus();
 }
 
 void SuujiretuWindow::onDrillTick() {
   const ui::DateTime now = clock().now();
   if (!(now > shimekiri_)) return;
-  control("fraMondai").hide();
-  if (!shitumonzumi_) {
-    control("lblTimeOver").setCaption(kTimeOverText);
-    control("cmdShitumon").show();
-  }
+  // Once the question is asked (or before any turn) the digits are already
+  // hidden and nothing waits for it.
+  if (!shitumonzumi_) show(Step::TimedOut);
   shimekiri_ = now.plusHours(kParkHours);
 }
 

@@ -11,6 +11,7 @@
 
 #include "drills/drill_window.h"
 #include "drills/memory/suujiretu_rules.h"
+#include "drills/turn_result.h"
 #include "ui/form.h"
 
 namespace zunobi::drills {
@@ -51,6 +52,10 @@ class SuujiretuWindow : public drills::DrillWindow {
   SuujiretuWindow(ui::Services& services, const SuujiretuVariant& variant);
 
  private:
+  // The steps of a turn, in order; show() sets what each one shows.
+  enum class Step : std::uint8_t { Idle, Memorising, TimedOut, Answering, Result };
+  void show(Step step);
+
   void onDrillLoad() override;
   void onDrillTick() override;
   void startTurn();

@@ -63,9 +63,7 @@ std::string ratingText(int atarisuu) {
 
 }  // namespace
 
-int Frm20Mogura::moleIndex(double r) {
-  return static_cast<int>(std::clamp<std::int64_t>(ui::roundHalfEven(r * 8), 0, kCells - 1));
-}
+int Frm20Mogura::moleIndex(double r) { return ui::drawNearest(r, kCells - 1); }
 
 Frm20Mogura::Frm20Mogura(ui::Services& services) : DrillWindow(services, kFrame, controlTable()) {
   setResizable(true);
@@ -117,17 +115,25 @@ void Frm20Mogura::hit(int index) {
   button.hide();
 }
 
+void Frm20Mogura::showGrid(int mole) {
+  moleUp_ = mole != kNoMole;
+  if (moleUp_) {
+    // The other holes are "×" since the rest tick before.
+    control("cmdMogura", mole).setCaption(kMole);
+    for (int i = 0; i < kCells; ++i) control("cmdMogura", i).show();
+    return;
+  }
+  for (int i = 0; i < kCells; ++i) {
+    control("cmdMogura", i).hide();
+    control("cmdMogura", i).setCaption(kEmpty);
+  }
+}
+
 void Frm20Mogura::onDrillTick() {
   if (timerKaisuu_ % 2 == 1) {
-    control("cmdMogura", moleIndex(random().draw())).setCaption(kMole);
-    for (int i = 0; i < kCells; ++i) control("cmdMogura", i).show();
-    moleUp_ = true;
+    showGrid(moleIndex(random().draw()));
   } else {
-    for (int i = 0; i < kCells; ++i) {
-      control("cmdMogura", i).hide();
-      control("cmdMogura", i).setCaption(kEmpty);
-    }
-    moleUp_ = false;
+    showGrid(kNoMole);
     if (timerKaisuu_ == kLastTick) {
       // Off before the box opens, so no tick runs while it waits for OK.
       timer().setEnabled(false);

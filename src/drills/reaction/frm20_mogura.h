@@ -16,7 +16,7 @@ class Frm20Mogura final : public drills::DrillWindow {
   static constexpr int kLastTick = 20;
   explicit Frm20Mogura(ui::Services& services);
 
-  // The hole for a draw r in [0, 1): r × 8 rounded half to even, 0..8.
+  // The hole for a draw r: r × 8 rounded half to even, 0..8.
   static int moleIndex(double r);
 
  private:
@@ -26,6 +26,10 @@ class Frm20Mogura final : public drills::DrillWindow {
   void layout();
   void start();
   void hit(int index);
+  // A mole tick puts the mole up at `mole` and shows the whole grid; a rest
+  // tick (kNoMole) hides every hole and turns it back to "×".
+  static constexpr int kNoMole = -1;
+  void showGrid(int mole);
 
   std::int16_t timerKaisuu_ = 0;
   std::int16_t atarisuu_ = 0;

@@ -92,10 +92,25 @@ std::vector<ui::ControlSpec> controlTable() {
   };
 }
 
-// Int(r × n + 1), kept inside 1..n whatever the source returns.
-int drawOneTo(double r, int n) {
-  return static_cast<int>(std::clamp<std::int64_t>(ui::intPart(r * n + 1), 1, n));
-}
+// What each step shows, one column per control of kStepControls. The button
+// for other instructions is left as it stands at a start and at the end of
+// the minute: it stays up when the minute ends right after an answer.
+constexpr std::array<std::string_view, 6> kStepControls{"fraOption", "cmdKaishi",    "cmdJyanken",
+                                                        "fraAite",   "fraOwnAction", "cmdBreake"};
+enum class Shown : std::uint8_t { Off, On, Keep };
+struct StepRow {
+  Frm2Jyanken::Step step;
+  std::array<Shown, kStepControls.size()> shown;
+};
+constexpr Shown Off = Shown::Off, On = Shown::On, Keep = Shown::Keep;
+constexpr std::array<StepRow, 6> kSteps{{
+    {Frm2Jyanken::Step::Loaded, {On, On, Off, Off, Off, Off}},
+    {Frm2Jyanken::Step::Started, {Off, Off, On, Off, Off, Keep}},
+    {Frm2Jyanken::Step::Dealt, {Off, Off, Off, On, On, Off}},
+    {Frm2Jyanken::Step::Answered, {Off, Off, On, Off, Off, On}},
+    {Frm2Jyanken::Step::ChoosingAgain, {On, On, Off, Off, Off, On}},
+    {Frm2Jyanken::Step::MinuteOver, {On, On, Off, Off, Off, Keep}},
+}};
 
 }  // namespace
 
@@ -112,18 +127,21 @@ void Frm2Jyanken::onDrillLoad() {
                   "②「開始」ボタンをクリック" + std::string(ui::kCrLf) +
                   "③「じゃんけん」を繰り返す");
   for (std::size_t i = 0; i < kShijiBun.size(); ++i) shijiBun_[i] = kShijiBun[i];
-  control("cmdJyanken").hide();
-  control("fraAite").hide();
-  control("fraOwnAction").hide();
+  show(Step::Loaded);
   control("lblKekka").setCaption("");
   control("lblSeika").setCaption("");
-  control("cmdBreake").hide();
+}
+
+void Frm2Jyanken::show(Step step) {
+  const auto row = std::find_if(kSteps.begin(), kSteps.end(),
+                                [step](const StepRow& r) { return r.step == step; });
+  for (std::size_t i = 0; i < kStepControls.size(); ++i) {
+    if (row->shown[i] != Shown::Keep) control(kStepControls[i]).setVisible(row->shown[i] == On);
+  }
 }
 
 void Frm2Jyanken::start() {
-  control("cmdKaishi").hide();
-  control("fraOption").hide();
-  control("cmdJyanken").show();
+  show(Step::Started);
   control("lblSeika").setCaption("");
   shimekiri_ = clock().now().plusMinutes(1);
   markStart();
@@ -133,20 +151,17 @@ void Frm2Jyanken::start() {
 }
 
 void Frm2Jyanken::deal() {
-  control("cmdJyanken").hide();
-  control("fraAite").show();
-  control("fraOwnAction").show();
+  show(Step::Dealt);
   control("lblKekka").setCaption("");
-  control("cmdBreake").hide();
   ++mondaisuu_;
-  aiteNoTe_ = static_cast<std::int16_t>(drawOneTo(random().draw(), 3));
+  aiteNoTe_ = static_cast<std::int16_t>(ui::drawOneTo(random().draw(), 3));
   control("lblJyanken").setCaption(kHandNames[aiteNoTe_]);
   if (control("Option1", 0).selected())
     shijiBangou_ = 1;
   else if (control("Option1", 1).selected())
     shijiBangou_ = 2;
   else
-    shijiBangou_ = static_cast<std::int16_t>(drawOneTo(random().draw(), 5));
+    shijiBangou_ = static_cast<std::int16_t>(ui::drawOneTo(random().draw(), 5));
   control("lblAction").setCaption(shijiBun_[shijiBangou_]);
   seikaiCode_ = static_cast<std::int16_t>(kSeikai[shijiBangou_][aiteNoTe_]);
 }
@@ -154,10 +169,7 @@ void Frm2Jyanken::deal() {
 void Frm2Jyanken::answer(int code1, int code2) {
   // The buttons sit in their frame: with it hidden no answer can be given.
   if (!control("fraOwnAction").visible()) return;
-  control("cmdJyanken").show();
-  control("fraAite").hide();
-  control("fraOwnAction").hide();
-  control("cmdBreake").show();
+  show(Step::Answered);
   if (seikaiCode_ == code1 || seikaiCode_ == code2) {
     control("lblKekka").setCaption("正解");
     ++seikaisuu_;
@@ -167,9 +179,7 @@ void Frm2Jyanken::answer(int code1, int code2) {
 }
 
 void Frm2Jyanken::breake() {
-  control("fraOption").show();
-  control("cmdJyanken").hide();
-  control("cmdKaishi").show();
+  show(Step::ChoosingAgain);
   control("lblKekka").setCaption("");
   control("lblKaishiJikoku").setCaption("");
 }
@@ -186,11 +196,7 @@ std::string Frm2Jyanken::scoreText() const {
 void Frm2Jyanken::onDrillTick() {
   if (!ichiFunMode_ || !(clock().now() > shimekiri_)) return;
   control("lblSeika").setCaption(scoreText());
-  control("cmdJyanken").hide();
-  control("fraAite").hide();
-  control("fraOwnAction").hide();
-  control("cmdKaishi").show();
-  control("fraOption").show();
+  show(Step::MinuteOver);
 }
 
 }  // namespace zunobi::drills

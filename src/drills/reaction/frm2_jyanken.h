@@ -16,6 +16,9 @@ class Frm2Jyanken final : public drills::DrillWindow {
   static constexpr std::string_view kName = "frm2Jyanken";
   explicit Frm2Jyanken(ui::Services& services);
 
+  // The steps of a round, each setting what the window shows.
+  enum class Step : std::uint8_t { Loaded, Started, Dealt, Answered, ChoosingAgain, MinuteOver };
+
  private:
   void onDrillLoad() override;
   void onDrillTick() override;
@@ -24,6 +27,7 @@ class Frm2Jyanken final : public drills::DrillWindow {
   void deal();
   void answer(int code1, int code2);
   void breake();
+  void show(Step step);
   std::string scoreText() const;
 
   std::array<std::string, 6> shijiBun_{};  // 1..5 used

@@ -121,10 +121,11 @@ QFont designFont(const QString& family, int pixelSize, bool bold) {
 
 }  // namespace
 
-QFont qtFont(const Font& font) {
+QFont qtFont(const Font& font, int percent) {
   // Points at the design's 96 dpi, so text keeps its size against the
   // twips-based geometry whatever the screen reports.
-  return designFont(familyFor(font.face), static_cast<int>(std::lround(font.size * 96.0 / 72.0)),
+  return designFont(familyFor(font.face),
+                    static_cast<int>(std::lround(font.size * 96.0 / 72.0 * percent / 100.0)),
                     font.bold);
 }
 

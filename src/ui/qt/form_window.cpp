@@ -1,9 +1,8 @@
 #include "ui/qt/form_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -11,8 +10,11 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
+#include <algorithm>
 
-#include "ui/qt/font_map.h"
+#include "ui/qt/accessibility.h"
+#include "ui/qt/enlargement.h"
 #include "ui/qt/widgets.h"
 
 namespace zunobi::ui::qt {
@@ -30,6 +32,16 @@ Qt::Alignment alignmentOf(Align a) {
   return Qt::AlignLeft | Qt::AlignTop;
 }
 
+// Room the desktop takes around a window (title bar, borders) before the
+// window has been shown and can tell.
+constexpr int kFrameAllowance = 40;
+
+QString fullWidthNumber(int n) {
+  QString s = QString::number(n);
+  for (QChar& c : s) c = QChar(c.unicode() - u'0' + 0xFF10);
+  return s;
+}
+
 // Only a colour that differs is set: every palette change is propagated.
 void setForeground(QWidget* w, std::uint32_t rgb) {
   const QColor colour = qtColour(rgb);
@@ -43,6 +55,8 @@ void setForeground(QWidget* w, std::uint32_t rgb) {
 }  // namespace
 
 FormWindow::FormWindow(std::shared_ptr<Form> form) : form_(std::move(form)) {
+  installAccessibility();
+  percent_ = chosenPercent();
   setAttribute(Qt::WA_DeleteOnClose, false);
   client_ = new QWidget(this);
   setCentralWidget(client_);
@@ -80,9 +94,11 @@ void FormWindow::build() {
     QWidget* parent = c->parent().name.empty() ? client_ : widgets_.at(c->parent());
     widgets_[c->id()] = makeWidget(*c, parent);
   }
+  markDice();
   for (const auto& c : form_->controls())
     if (c->kind() != ControlKind::Menu) applyAll(*c);
   buildMenus();
+  setAccessibleName(qtText(form_->caption()));
 
   // Keyboard order as the form gives it.
   QWidget* previous = nullptr;
@@ -98,8 +114,56 @@ void FormWindow::build() {
       if (form_) form_->shortcut(keys);
     });
   }
+  addKeys();
   applyClientSize();
   applyTimer();
+}
+
+// The view's own keys: enlargement, and the menu bar from the keyboard.
+void FormWindow::addKeys() {
+  const auto ctrl = [](Qt::Key key, Qt::KeyboardModifiers more = {}) {
+    return QKeySequence(QKeyCombination(Qt::ControlModifier | more, key));
+  };
+  // Keyboards differ in where "+" is: Ctrl+; and Ctrl+= stand for it.
+  const QList<QKeySequence> bigger{ctrl(Qt::Key_Plus), ctrl(Qt::Key_Plus, Qt::ShiftModifier),
+                                   ctrl(Qt::Key_Semicolon), ctrl(Qt::Key_Equal),
+                                   ctrl(Qt::Key_Plus, Qt::KeypadModifier)};
+  const QList<QKeySequence> smaller{ctrl(Qt::Key_Minus), ctrl(Qt::Key_Minus, Qt::KeypadModifier)};
+  const QList<QKeySequence> design{ctrl(Qt::Key_0), ctrl(Qt::Key_0, Qt::KeypadModifier)};
+  for (const auto& [keys, steps] : {std::pair{bigger, 1}, {smaller, -1}, {design, 0}}) {
+    auto* shortcut = new QShortcut(this);
+    shortcut->setKeys(keys);
+    QObject::connect(shortcut, &QShortcut::activated, this, [this, steps] { enlarge(steps); });
+  }
+  if (strip_) {
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    QObject::connect(f10, &QShortcut::activated, this, [this] { openMenuFromKeyboard(); });
+  }
+}
+
+// Which caption-less frames draw dice: those holding caption-less option
+// buttons only.
+void FormWindow::markDice() {
+  for (const auto& c : form_->controls()) {
+    auto* frame = dynamic_cast<FrameWidget*>(widgetFor(c->id()));
+    if (!frame || !c->caption().empty()) continue;
+    bool pips = false, other = false;
+    for (const auto& o : form_->controls()) {
+      if (o->parent() != c->id()) continue;
+      (o->kind() == ControlKind::OptionButton && o->caption().empty() ? pips : other) = true;
+    }
+    frame->setDie(pips && !other);
+  }
+}
+
+// A die is named by its face: "さいころ　５".
+void FormWindow::nameDie(const ControlId& id) {
+  auto* frame = dynamic_cast<FrameWidget*>(widgetFor(id));
+  if (!frame || !frame->isDie()) return;
+  int face = 0;
+  for (const auto& o : form_->controls())
+    if (o->parent() == id && o->visible()) ++face;
+  frame->setAccessibleName(QStringLiteral("さいころ　") + fullWidthNumber(face));
 }
 
 QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
@@ -125,7 +189,9 @@ QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
       // Japanese input switched on still types half-width digits.
       e->setAttribute(Qt::WA_InputMethodEnabled, false);
       e->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
-      QObject::connect(e, &QLineEdit::textEdited, this, [this, id](const QString& text) {
+      // Typed, pasted, from an input method or set through the accessibility
+      // interface: the text reaches the form.
+      QObject::connect(e, &QLineEdit::textChanged, this, [this, id](const QString& text) {
         if (!form_ || syncing_) return;
         syncing_ = true;
         form_->control(id.name, id.index).setText(text.toStdString());
@@ -136,9 +202,7 @@ QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
       return e;
     }
     case ControlKind::OptionButton: {
-      auto* r = new QRadioButton(parent);
-      // The form keeps the group's exclusivity; the view only mirrors it.
-      r->setAutoExclusive(false);
+      auto* r = new OptionWidget(parent);
       QObject::connect(r, &QRadioButton::clicked, this, [this, id, r] {
         if (!form_) return;
         form_->click(id.name, id.index);
@@ -158,58 +222,35 @@ QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
   return nullptr;
 }
 
-// The menu bar is a strip of flat buttons, each opening its menu on a click:
-// Qt's own menu bar loads the style's icons and image plugins at start-up,
-// which costs more than drawing the whole menu window.
+// The menu bar: top-level menus first, then their items, which the menu
+// holds as its children.
 void FormWindow::buildMenus() {
-  QWidget* strip = nullptr;
-  QHBoxLayout* row = nullptr;
-  // The size of the menu's descriptions, so no further size of the face is loaded.
-  const QFont font = qtFont(Font{.size = 9.75});
+  std::map<ControlId, MenuButton*> menus;
   for (const auto& c : form_->controls()) {
     if (c->kind() != ControlKind::Menu) continue;
     const ControlId id = c->id();
-    auto* action = new QAction(qtText(c->caption()), this);
+    const bool item = !c->parent().name.empty();
+    if (item && !menus.count(c->parent())) continue;
+    if (!item && !strip_) strip_ = new MenuStrip(this);
+    QObject* owner = item ? static_cast<QObject*>(menus[c->parent()]) : this;
+    auto* action = new QAction(qtText(c->caption()), owner);
     action->setVisible(c->visible());
     actions_[id] = action;
     QObject::connect(action, &QAction::triggered, this, [this, id] {
       if (form_) form_->click(id.name, id.index);
     });
-    if (!c->parent().name.empty()) continue;  // an item: shown by its menu
-    if (!strip) {
-      strip = new QWidget(this);
-      row = new QHBoxLayout(strip);
-      row->setContentsMargins(2, 1, 2, 1);
-      row->setSpacing(0);
-    }
-    auto* button = new QPushButton(qtText(c->caption()), strip);
-    button->setFlat(true);
-    button->setFont(font);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setVisible(c->visible());
-    row->addWidget(button);
-    QObject::connect(action, &QAction::changed, button, [button, action] {
-      button->setVisible(action->isVisible());
-      button->setText(action->text());
-    });
-    QObject::connect(button, &QPushButton::clicked, this, [this, id, button, action] {
-      std::vector<QAction*> items;
-      for (const auto& o : form_->controls())
-        if (o->kind() == ControlKind::Menu && o->parent() == id)
-          items.push_back(actions_.at(o->id()));
-      if (items.empty()) {
-        action->trigger();
-        return;
-      }
-      QMenu menu(this);
-      menu.setFont(button->font());
-      for (QAction* item : items) menu.addAction(item);
-      menu.exec(button->mapToGlobal(QPoint(0, button->height())));
-    });
+    if (!item) menus[id] = new MenuButton(action, strip_);
   }
-  if (!strip) return;
-  row->addStretch(1);
-  setMenuWidget(strip);
+  if (!strip_) return;
+  // The size of the menu's descriptions, so no further size of the face is loaded.
+  strip_->setFont(qtFont(Font{.size = 9.75}, percent_));
+  setMenuWidget(strip_);
+}
+
+void FormWindow::openMenuFromKeyboard() {
+  if (!strip_) return;
+  for (auto* menu : strip_->findChildren<MenuButton*>(QString(), Qt::FindDirectChildrenOnly))
+    if (menu->isVisible()) return menu->open(true);
 }
 
 QWidget* FormWindow::widgetFor(const ControlId& id) const {
@@ -223,8 +264,10 @@ QAction* FormWindow::actionFor(const ControlId& id) const {
 }
 
 void FormWindow::applyAll(const Control& control) {
+  // Place first: a frame fits its caption to its width, and a hidden one
+  // hears of a new size only once shown.
   for (Property p :
-       {Property::Font, Property::Caption, Property::Place, Property::Selected, Property::Visible})
+       {Property::Place, Property::Font, Property::Caption, Property::Selected, Property::Visible})
     controlChanged(control, p);
 }
 
@@ -232,7 +275,7 @@ void FormWindow::applyPlace(const Control& control) {
   QWidget* w = widgetFor(control.id());
   if (!w) return;
   const Rect& r = control.place();
-  w->setGeometry(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
+  w->setGeometry(px(r.left), px(r.top), px(r.width), px(r.height));
 }
 
 void FormWindow::controlChanged(const Control& control, Property property) {
@@ -251,16 +294,13 @@ void FormWindow::controlChanged(const Control& control, Property property) {
       if (auto* b = dynamic_cast<CaptionButton*>(w)) {
         b->setCaption(text);
       } else if (auto* e = dynamic_cast<QLineEdit*>(w)) {
+        // The form's own change is not echoed back to it.
+        const QSignalBlocker quiet(e);
         if (!syncing_ && e->text() != text) e->setText(text);
       } else if (auto* g = dynamic_cast<FrameWidget*>(w)) {
         g->setCaption(text);
-      } else if (auto* r = dynamic_cast<QRadioButton*>(w)) {
-        r->setText(text);
-        // Without a caption an option button is a pip: a filled round mark.
-        r->setStyleSheet(text.isEmpty()
-                             ? QStringLiteral("QRadioButton::indicator { width: 13px; height: "
-                                              "13px; border-radius: 6px; background: #202020; }")
-                             : QString());
+      } else if (auto* r = dynamic_cast<OptionWidget*>(w)) {
+        r->setCaption(text, percent_);
       } else if (auto* l = dynamic_cast<LabelWidget*>(w)) {
         l->setCaption(text);
       } else if (auto* p = dynamic_cast<PictureWidget*>(w)) {
@@ -270,12 +310,13 @@ void FormWindow::controlChanged(const Control& control, Property property) {
     }
     case Property::Visible:
       w->setVisible(control.visible());
+      nameDie(control.parent());
       break;
     case Property::Place:
       applyPlace(control);
       break;
     case Property::Font: {
-      const QFont f = qtFont(control.font());
+      const QFont f = qtFont(control.font(), percent_);
       if (auto* b = dynamic_cast<CaptionButton*>(w)) {
         b->setFont(f);
         b->setCaptionColour(qtColour(control.font().colour));
@@ -299,6 +340,7 @@ void FormWindow::controlChanged(const Control& control, Property property) {
 void FormWindow::formChanged(const Form& form, FormProperty property) {
   switch (property) {
     case FormProperty::Caption:
+      setAccessibleName(qtText(form.caption()));
       if (!titlePending_) setWindowTitle(qtText(form.caption()));
       break;
     case FormProperty::ClientSize:
@@ -322,9 +364,9 @@ void FormWindow::applyTimer() {
 
 void FormWindow::applyClientSize() {
   if (!form_) return;
-  const QSize size(toPixels(form_->clientWidth()), toPixels(form_->clientHeight()));
+  const QSize size(px(form_->clientWidth()), px(form_->clientHeight()));
   if (form_->resizable()) {
-    client_->setMinimumSize(toPixels(2000), toPixels(1500));
+    client_->setMinimumSize(px(2000), px(1500));
     client_->resize(size);
     resize(size.width(), size.height() + (menuWidget() ? menuWidget()->sizeHint().height() : 0));
   } else {
@@ -333,16 +375,12 @@ void FormWindow::applyClientSize() {
 }
 
 void FormWindow::showCentred() {
-  // A resizable window already has its design size (applyClientSize).
-  if (form_ && !form_->resizable()) adjustSize();
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect area = screen->availableGeometry();
-    QRect frame = frameGeometry();
-    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
-  }
+  if (form_ && percent_ != fittingPercent()) rescale();
+  centre();
   show();
   // The resize event is raised also when the window is first shown.
-  if (form_) form_->resize(toTwips(client_->width()), toTwips(client_->height()));
+  if (form_)
+    form_->resize(toTwips(client_->width(), percent_), toTwips(client_->height(), percent_));
   if (form_ && form_->focused()) {
     if (QWidget* w = widgetFor(form_->focused()->id())) w->setFocus(Qt::OtherFocusReason);
   }
@@ -366,7 +404,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == client_ && event->type() == QEvent::Resize && form_ && form_->resizable()) {
     auto* re = static_cast<QResizeEvent*>(event);
-    form_->resize(toTwips(re->size().width()), toTwips(re->size().height()));
+    form_->resize(toTwips(re->size().width(), percent_), toTwips(re->size().height(), percent_));
     return false;
   }
   if (event->type() == QEvent::KeyPress) {
@@ -383,6 +421,76 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void FormWindow::centre() {
+  // A resizable window already has its size (applyClientSize).
+  if (form_ && !form_->resizable()) adjustSize();
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect area = screen->availableGeometry();
+    QRect frame = frameGeometry();
+    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+  }
+}
+
+bool FormWindow::fits(int percent) const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!form_ || !screen) return percent == kDesignPercent;
+  const int menuHeight = strip_ ? strip_->sizeHint().height() * percent / percent_ : 0;
+  const QSize decoration = isVisible() ? frameGeometry().size() - geometry().size()
+                                       : QSize(kFrameAllowance / 4, kFrameAllowance);
+  const QSize needed(toPixels(form_->clientWidth(), percent) + decoration.width(),
+                     toPixels(form_->clientHeight(), percent) + menuHeight + decoration.height());
+  return screen->availableGeometry().size().boundedTo(needed) == needed;
+}
+
+// The size chosen in the run, or the largest step below it at which this
+// window still fits on the screen.
+int FormWindow::fittingPercent() const {
+  int percent = chosenPercent();
+  while (percent > kDesignPercent && !fits(percent)) percent -= kPercentStep;
+  return percent;
+}
+
+void FormWindow::enlarge(int steps) {
+  const int percent = steps == 0 ? kDesignPercent : percent_ + steps * kPercentStep;
+  if (percent > kLargestPercent || (steps > 0 && !fits(percent))) return;
+  choosePercent(percent);
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (auto* window = dynamic_cast<FormWindow*>(top); window && window->form_) {
+      window->rescale();
+      if (window->isVisible()) window->centre();
+    }
+}
+
+// Every place, size and font again, at the size that fits.
+void FormWindow::rescale() {
+  percent_ = fittingPercent();
+  for (const auto& c : form_->controls())
+    if (c->kind() != ControlKind::Menu) {
+      for (Property p : {Property::Place, Property::Font, Property::Caption}) controlChanged(*c, p);
+    }
+  if (strip_) strip_->setFont(qtFont(Font{.size = 9.75}, percent_));
+  applyClientSize();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  // Alt alone, pressed and let go, opens the menu bar as in every program.
+  altAlone_ = event->key() == Qt::Key_Alt && !event->isAutoRepeat() &&
+              (event->modifiers() & ~Qt::AltModifier) == Qt::NoModifier;
+  QMainWindow::keyPressEvent(event);
+}
+
+void FormWindow::keyReleaseEvent(QKeyEvent* event) {
+  const bool open = altAlone_ && event->key() == Qt::Key_Alt;
+  altAlone_ = false;
+  if (open) openMenuFromKeyboard();
+  QMainWindow::keyReleaseEvent(event);
+}
+
+void FormWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange) altAlone_ = false;
+  QMainWindow::changeEvent(event);
 }
 
 }  // namespace zunobi::ui::qt

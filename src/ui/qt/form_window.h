@@ -9,8 +9,13 @@
 #include <memory>
 
 #include "ui/form.h"
+#include "ui/qt/font_map.h"
 
 class QAction;
+
+namespace zunobi::ui::qt {
+class MenuStrip;
+}
 
 namespace zunobi::ui::qt {
 
@@ -29,12 +34,23 @@ class FormWindow final : public QMainWindow, public FormView {
 
   void showCentred();
 
+  // Enlargement in percent of the design, as drawn now.
+  int percent() const { return percent_; }
+  // One step bigger (+1) or smaller (-1), or back to the design size (0),
+  // for this window and every window opened later in the run.
+  void enlarge(int steps);
+  // F10 or Alt: the first menu of the menu bar, ready for the arrows.
+  void openMenuFromKeyboard();
+
   void controlChanged(const Control& control, Property property) override;
   void formChanged(const Form& form, FormProperty property) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void build();
@@ -44,6 +60,14 @@ class FormWindow final : public QMainWindow, public FormView {
   void applyPlace(const Control& control);
   void applyTimer();
   void applyClientSize();
+  void addKeys();
+  void markDice();
+  void nameDie(const ControlId& frame);
+  bool fits(int percent) const;
+  int fittingPercent() const;
+  void rescale();
+  void centre();
+  int px(std::int32_t twips) const { return toPixels(twips, percent_); }
 
   std::shared_ptr<Form> form_;
   QWidget* client_ = nullptr;
@@ -53,6 +77,9 @@ class FormWindow final : public QMainWindow, public FormView {
   std::map<QObject*, ControlId> textBoxes_;
   bool syncing_ = false;       // a model change being shown, not user input
   bool titlePending_ = false;  // until the first paint
+  bool altAlone_ = false;      // Alt pressed with no other key yet
+  int percent_ = kDesignPercent;
+  MenuStrip* strip_ = nullptr;
 };
 
 }  // namespace zunobi::ui::qt

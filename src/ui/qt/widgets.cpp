@@ -1,10 +1,13 @@
 #include "ui/qt/widgets.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QHBoxLayout>
 #include <QImageReader>
+#include <QMenu>
 #include <QPainter>
 #include <cmath>
 
@@ -14,6 +17,15 @@ namespace zunobi::ui::qt {
 namespace {
 
 constexpr int kButtonMargin = 3;
+
+// What the view's own pictures show, for those who cannot see them.
+struct PictureDescription {
+  const char* resource;
+  const char* description;
+};
+constexpr PictureDescription kPictureDescriptions[] = {
+    {":/zunobi/harumo.jpg", "「ハルモ」と書かれた絵"},
+};
 
 }  // namespace
 
@@ -190,6 +202,10 @@ void PictureWidget::setPicture(const QString& resource) {
   } else {
     image_ = QImageReader(resource).read();
   }
+  QString description = QStringLiteral("絵");
+  for (const auto& d : kPictureDescriptions)
+    if (resource == QLatin1String(d.resource)) description = QString::fromUtf8(d.description);
+  setAccessibleName(description);
   update();
 }
 
@@ -198,6 +214,71 @@ void PictureWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(rect(), image_);
+}
+
+OptionWidget::OptionWidget(QWidget* parent) : QRadioButton(parent) { setAutoExclusive(false); }
+
+void OptionWidget::setCaption(const QString& text, int percent) {
+  setText(text);
+  constexpr int kDesignMark = 13;  // pixels across, pip or round mark
+  const int mark = kDesignMark * percent / 100;
+  if (text.isEmpty()) {
+    setStyleSheet(QStringLiteral("QRadioButton::indicator { width: %1px; height: %1px; "
+                                 "border-radius: %2px; background: #202020; }")
+                      .arg(mark)
+                      .arg(mark / 2));
+  } else {
+    // Enlarged, the round mark grows with the caption.
+    setStyleSheet(mark == kDesignMark ? QString()
+                                      : QStringLiteral("QRadioButton::indicator { width: %1px; "
+                                                       "height: %1px; }")
+                                            .arg(mark));
+  }
+}
+
+MenuStrip::MenuStrip(QWidget* parent) : QWidget(parent) {
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(2, 1, 2, 1);
+  row->setSpacing(0);
+  row->addStretch(1);
+}
+
+MenuButton::MenuButton(QAction* action, MenuStrip* strip) : QPushButton(strip), action_(action) {
+  // Set here, not in the base: an assistive technology that asks while the
+  // base is being built would be told of a plain button.
+  setText(action->text());
+  setFlat(true);
+  setFocusPolicy(Qt::NoFocus);
+  setVisible(action->isVisible());
+  auto* row = static_cast<QHBoxLayout*>(strip->layout());
+  row->insertWidget(row->count() - 1, this);  // before the stretch
+  QObject::connect(action, &QAction::changed, this, [this] {
+    setVisible(action_->isVisible());
+    setText(action_->text());
+  });
+  QObject::connect(this, &QPushButton::clicked, this, [this] { open(false); });
+}
+
+QList<QAction*> MenuButton::items() const {
+  return findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void MenuButton::open(bool fromKeyboard) {
+  const QList<QAction*> list = items();
+  if (list.isEmpty()) {
+    action_->trigger();
+    return;
+  }
+  if (!popup_) {
+    popup_ = new QMenu(this);
+    popup_->setAttribute(Qt::WA_DeleteOnClose);
+    popup_->setFont(font());
+    popup_->addActions(list);
+  }
+  popup_->popup(mapToGlobal(QPoint(0, height())));
+  if (!fromKeyboard) return;
+  for (QAction* item : list)
+    if (item->isVisible()) return popup_->setActiveAction(item);
 }
 
 }  // namespace zunobi::ui::qt

@@ -5,9 +5,14 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QImage>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "ui/qt/wrapped_text.h"
+
+class QAction;
 
 namespace zunobi::ui::qt {
 
@@ -71,6 +76,10 @@ class FrameWidget final : public QGroupBox {
   explicit FrameWidget(QWidget* parent);
   void setCaption(const QString& text);
   int captionWidth() const;
+  // A caption-less frame of caption-less option buttons draws a die: it is
+  // announced by its face, not as its pips.
+  bool isDie() const { return die_; }
+  void setDie(bool die) { die_ = die; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -80,9 +89,18 @@ class FrameWidget final : public QGroupBox {
   void restyle();
   QFont base_;
   bool restyling_ = false;
+  bool die_ = false;
 };
 
-// A picture stretched to its box.
+// An option button; the form keeps its group's exclusivity.
+class OptionWidget final : public QRadioButton {
+ public:
+  explicit OptionWidget(QWidget* parent);
+  // Without a caption it is drawn as a pip: a filled round mark.
+  void setCaption(const QString& text, int percent);
+};
+
+// A picture stretched to its box, described by what it shows.
 class PictureWidget final : public QWidget {
  public:
   explicit PictureWidget(QWidget* parent) : QWidget(parent) {}
@@ -94,6 +112,31 @@ class PictureWidget final : public QWidget {
 
  private:
   QImage image_;
+};
+
+// The menu bar: a strip of flat buttons, each opening its menu. Qt's own menu
+// bar loads the style's icons and image plugins at start-up, which costs
+// more than drawing the whole menu window.
+class MenuStrip final : public QWidget {
+ public:
+  explicit MenuStrip(QWidget* parent);
+};
+
+// A top-level menu of the strip. Its items are the actions it holds as
+// children; a menu without items carries out its own action.
+class MenuButton final : public QPushButton {
+ public:
+  MenuButton(QAction* action, MenuStrip* strip);
+  QAction* action() const { return action_; }
+  QList<QAction*> items() const;
+  // Opens the items below the button; from the keyboard the first is
+  // highlighted so that the arrows and Enter work at once.
+  void open(bool fromKeyboard);
+  QMenu* popup() const { return popup_; }
+
+ private:
+  QAction* action_;
+  QPointer<QMenu> popup_;
 };
 
 }  // namespace zunobi::ui::qt

@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "support/draws.h"
+#include "support/forms.h"
 #include "ui/testing.h"
 
 namespace zunobi::drills {
@@ -29,11 +30,8 @@ std::set<int> obeying(int shiji, int aite) {
   return hands;
 }
 
-class JyankenTest : public ::testing::Test {
+class JyankenTest : public ::testing::Test, protected ui::testing::WindowFixture<Frm2Jyanken> {
  protected:
-  void SetUp() override { w->load(); }
-
-  std::string caption(const std::string& name) { return w->control(name).caption(); }
   // The visible ones of the controls that make up the window's state.
   V shown() {
     V out;
@@ -44,8 +42,8 @@ class JyankenTest : public ::testing::Test {
   }
   // Deals a question; shiji 0 when the option fixes the instruction.
   void deal(int aite, int shiji = 0) {
-    t.random.push((aite - 1) / 3.0 + 0.1);
-    if (shiji > 0) t.random.push((shiji - 1) / 5.0 + 0.1);
+    t.random.push(ui::testing::drawFor(aite, 3));
+    if (shiji > 0) t.random.push(ui::testing::drawFor(shiji, 5));
     w->click("cmdJyanken");
   }
   void startMinute() {
@@ -56,9 +54,6 @@ class JyankenTest : public ::testing::Test {
     t.clock.advance(61);
     w->tick();
   }
-
-  ui::testing::TestServices t;
-  std::shared_ptr<Frm2Jyanken> w = std::make_shared<Frm2Jyanken>(t.services);
 };
 
 // Only the button whose hands are exactly those obeying the instruction is right.
@@ -105,9 +100,9 @@ TEST_F(JyankenTest, OptionDecidesInstructionDrawsAndTimeLimit) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.option);
-    ui::testing::TestServices s;
-    auto win = std::make_shared<Frm2Jyanken>(s.services);
-    win->load();
+    ui::testing::WindowFixture<Frm2Jyanken> f;
+    auto& s = f.t;
+    auto& win = f.w;
     if (c.option >= 0) win->click("Option1", c.option);
     win->click("cmdKaishi");
     s.random.push({c.rAite, c.rShiji});

@@ -1,0 +1,36 @@
+#include "drills/turn_result.h"
+
+#include "ui/form.h"
+#include "ui/text.h"
+
+namespace zunobi::drills {
+
+std::string JudgementText(JudgementStyle style, bool right, std::string_view seikai,
+                          std::string_view typed) {
+  std::string text;
+  if (style != JudgementStyle::Kioku) {
+    text = "（前問題）";
+    text += ui::kCrLf;
+  }
+  if (right) return text + "○";
+  const bool spaced = style == JudgementStyle::Saikoro;
+  text += spaced ? "正解は　　" : "正解は：";
+  text += seikai;
+  text += ui::kCrLf;
+  text += spaced ? "あなた　　" : "あなた：";
+  text += typed;
+  return text;
+}
+
+std::string JudgementText(JudgementStyle style, bool right, int seikai, std::string_view typed) {
+  return JudgementText(style, right, ui::decimal(seikai), typed);
+}
+
+std::int32_t ElapsedSeconds(std::int32_t kaishiByou, std::int32_t shuuryouByou) {
+  constexpr std::int32_t kDay = 86400;
+  std::int32_t keika = shuuryouByou - kaishiByou;
+  if (keika < 0) keika += kDay;
+  return keika;
+}
+
+}  // namespace zunobi::drills

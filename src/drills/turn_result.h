@@ -1,0 +1,25 @@
+// What several drills show after a turn: the judgement of the previous
+// question and the seconds the turn took.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zunobi::drills {
+
+// How each window words its judgement of the previous question.
+enum class JudgementStyle {
+  Keisan,  // "（前問題）" heading, "正解は：" / "あなた："
+  Kioku,   // no heading, "正解は：" / "あなた："
+  Saikoro,  // "（前問題）" heading, "正解は　　" / "あなた　　"; also the digit sequences
+};
+std::string JudgementText(JudgementStyle style, bool right, std::string_view seikai,
+                          std::string_view typed);
+std::string JudgementText(JudgementStyle style, bool right, int seikai, std::string_view typed);
+
+// Seconds from start to end, both as seconds since midnight. A turn that
+// passes midnight gains a day instead of going negative.
+std::int32_t ElapsedSeconds(std::int32_t kaishiByou, std::int32_t shuuryouByou);
+
+}  // namespace zunobi::drills
