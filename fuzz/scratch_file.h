@@ -17,9 +17,11 @@ inline const std::string& scratchPath() {
         access("/dev/shm", W_OK) == 0 ? "/dev/shm/zunobi-fuzz-XXXXXX" : "/tmp/zunobi-fuzz-XXXXXX";
     int fd = mkstemp(p.data());
     if (fd >= 0) close(fd);
-    std::atexit([] { unlink(scratchPath().c_str()); });
     return p;
   }();
+  // Registered once the path stands, so it runs before the path is gone.
+  static const bool removedAtExit = std::atexit([] { unlink(scratchPath().c_str()); }) == 0;
+  (void)removedAtExit;
   return path;
 }
 

@@ -114,6 +114,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 const std::set<std::string, std::less<>> kSideWindows = {"frm8Info", "frm9Kankyo"};
+// Runs of ten arithmetic questions, numbered "問題　1" … "問題　10".
+const std::set<std::string, std::less<>> kTenQuestionRuns = {"frm2Keisan", "frm2KeisanSaikoro",
+                                                             "frm2Kioku1", "frm2Kioku2"};
 
 // Typed text: digits, full-width digits, spaces, kana, signs, long strings.
 const char* const kTyped[] = {
@@ -446,8 +449,7 @@ class Soak {
           fail(where + ": a time taken out of range");
       }
       if (auto n = after(s, "経過時間"); n && *n < 0) fail(where + ": a negative time");
-      if (auto n = after(s, "問題　");
-          n && (f.name() == "frm2Keisan" || f.name() == "frm2KeisanSaikoro") && (*n < 1 || *n > 10))
+      if (auto n = after(s, "問題　"); n && kTenQuestionRuns.count(f.name()) && (*n < 1 || *n > 10))
         fail(where + ": a question number outside 1 … 10");
     }
     if (f.name() == "frm2Bunsyo" && f.has("lblBunNo")) {
