@@ -27,8 +27,9 @@ namespace {
 
 using namespace zunobi;
 
+// The program's own clock and random source: a draw re-seeds from the clock.
 struct Bench {
-  ui::testing::FakeClock clock;
+  ui::SystemClock clock;
   ui::ClockSeededRandom random{clock};
   ui::testing::RecordingNavigator navigator;
   ui::testing::RecordingMessageBox messageBox;

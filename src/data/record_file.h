@@ -69,6 +69,8 @@ class RecordFile {
 
   std::string path_;
   std::unique_ptr<std::FILE, Closer> file_;
+  // Where the stream stands after the last read, or -1 when unknown.
+  mutable std::int64_t next_ = -1;
   Access access_;
 };
 
