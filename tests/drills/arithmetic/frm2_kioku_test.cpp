@@ -10,6 +10,7 @@
 #include "data/cp932.h"
 #include "data/folders.h"
 #include "drills/arithmetic/scripted_draws.h"
+#include "support/draws.h"
 #include "support/forms.h"
 #include "support/temp_folder.h"
 #include "ui/testing.h"
@@ -17,7 +18,7 @@
 namespace zunobi::drills {
 namespace {
 
-using testing::drawOf;
+using ui::testing::drawFor;
 using ui::testing::names;
 using ui::testing::onScreen;
 
@@ -59,7 +60,7 @@ struct Kioku {
   int bun() const { return f.w->variant().bunPerQuestion; }
   // Keys that sort the n rows backwards: position p shows row n − p + 1.
   void pushBackwardKeys(int n) {
-    for (int i = 1; i <= n; ++i) f.t.random.push(drawOf(n - i, 1000));
+    for (int i = 1; i <= n; ++i) f.t.random.push(drawFor(n - i + 1, 1000));
   }
   // From the sum of the question on show to its answer box; the
   // interference questions seen on the way.
@@ -229,7 +230,7 @@ TEST(Frm2Kioku, EachStartShufflesTheTableReadAtLoad) {
     // Another start draws every key afresh, re-seeded each, and takes the
     // rows from the table of this load: the file is not read again.
     k.write(rows(n, "別の質問"));
-    for (int i = 1; i <= n; ++i) r.push(drawOf(i - 1, 1000));
+    for (int i = 1; i <= n; ++i) r.push(drawFor(i, 1000));
     r.push(0.0);
     const auto draws = r.draws();
     const auto reseeds = r.reseeds();
