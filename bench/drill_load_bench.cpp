@@ -6,9 +6,13 @@
 //   drill_load_bench --buttons           each drill's menu button: the form
 //                                        it opens and its centre in pixels
 //   drill_load_bench --write-largest DIR the largest data, into DIR's folders
+//   drill_load_bench --cold DIR FORM     one first load of FORM with DIR's
+//                                        data, as a click pays for it
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <QApplication>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -76,6 +80,34 @@ int printButtons() {
   return 0;
 }
 
+// One window's first load in this process, as the click pays for it: the
+// model's load, then its Qt window built.
+int coldLoad(const std::string& folder, const std::string& name) {
+  data::ScopedProgramFolder scoped(folder);
+  Bench b;
+  auto menu = app::formRegistry().create(app::Frm1Main::kName, b.services);
+  menu->load();
+  ui::qt::FormWindow menuWindow(menu);
+  using Clock = std::chrono::steady_clock;
+  auto faults = [] {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_minflt + u.ru_majflt;
+  };
+  const long faultsBefore = faults();
+  const auto start = Clock::now();
+  auto w = app::formRegistry().create(name, b.services);
+  w->load();
+  const auto loaded = Clock::now();
+  const long loadFaults = faults() - faultsBefore;
+  ui::qt::FormWindow window(w);
+  const auto built = Clock::now();
+  auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
+  std::printf("%s: load %.2f ms (%ld page faults), window %.2f ms\n", name.c_str(),
+              ms(loaded - start), loadFaults, ms(built - loaded));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,6 +121,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setFont(ui::qt::qtFont(ui::Font{}));
   if (argc > 1 && !std::strcmp(argv[1], "--buttons")) return printButtons();
+  if (argc > 3 && !std::strcmp(argv[1], "--cold")) return coldLoad(argv[2], argv[3]);
 
   const std::string shipped = data::ProgramFolder();
   soak::ScratchFolder largest("zunobi-bench");

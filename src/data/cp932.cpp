@@ -22,7 +22,10 @@ class Converter {
   // False with the offset of the first byte not converted.
   bool convert(std::string_view in, std::string& out, std::size_t& bad) {
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    out.assign(in.size() * 3 + 16, '\0');
+    // Japanese text grows by half in UTF-8 (two bytes become three); the
+    // rare text that grows more doubles the room below. Room for three
+    // times the input would be megabytes of fresh pages for a large file.
+    out.assign(in.size() + in.size() / 2 + 16, '\0');
     char* src = const_cast<char*>(in.data());
     std::size_t srcLeft = in.size();
     std::size_t produced = 0;

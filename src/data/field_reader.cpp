@@ -95,7 +95,11 @@ FieldReader FieldReader::open(const std::string& path) {
 
   std::ifstream in(path, std::ios::binary);
   if (!in) throw DataError(DataProblem::Unreadable, path);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // Read at its known size: a growing string would touch its pages twice,
+  // and on first use every fresh page is a fault to pay for.
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
   if (in.bad()) throw DataError(DataProblem::Unreadable, path);
   try {
     return FieldReader(path, cp932ToUtf8(bytes));
