@@ -33,7 +33,7 @@ for t in $targets; do
   echo "== $t: fuzzing for $seconds s"
   parallel=""
   if [ "$jobs" -gt 1 ]; then parallel="-fork=$jobs"; fi
-  "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  "$exe" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
     $parallel -artifact_prefix="$build/fuzz/artifacts/$t-" $dict "$found" "$seeds"
 done
 echo "All fuzz targets ran clean."

@@ -146,9 +146,16 @@ def work_one_turn(app, menu):
 
 def main():
     pyatspi.Registry.registerEventListener(heard, "object:property-change:accessible-name")
-    app = wait_for("zunobi on the accessibility bus", program, 30)
-    menu = read_menu(app)
-    work_one_turn(app, menu)
+    # Started only once the listener is registered, so that the program
+    # knows from its start that someone listens for name changes.
+    started = subprocess.Popen([sys.argv[1]])
+    try:
+        app = wait_for("zunobi on the accessibility bus", program, 30)
+        menu = read_menu(app)
+        work_one_turn(app, menu)
+    finally:
+        started.terminate()
+        started.wait(timeout=10)
     print("PASS")
 
 

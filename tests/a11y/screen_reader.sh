@@ -13,8 +13,6 @@ if [[ "${ZUNOBI_A11Y_INNER:-}" != 1 ]]; then
 fi
 export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 cd "$(dirname "$program")"
-"$program" &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true' EXIT
 # Debian's python, which holds pyatspi, whatever python comes first in PATH.
-timeout 120 /usr/bin/python3 "$here/screen_reader.py"
+# It starts the program itself, once it listens.
+timeout 120 /usr/bin/python3 "$here/screen_reader.py" "$program"

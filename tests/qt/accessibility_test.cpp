@@ -23,8 +23,9 @@ QAccessibleInterface* accessibleOf(FormWindow* window, const Control& c) {
   if (c.kind() != ControlKind::Menu) return accessible(window->widgetFor(c.id()));
   QAction* action = window->actionFor(c.id());
   if (!c.parent().name.empty()) return accessible(action);
-  for (auto* menu : window->findChildren<MenuButton*>())
-    if (menu->action() == action) return accessible(menu);
+  for (auto* button : window->findChildren<QPushButton*>())
+    if (auto* menu = dynamic_cast<MenuButton*>(button); menu && menu->action() == action)
+      return accessible(menu);
   return nullptr;
 }
 

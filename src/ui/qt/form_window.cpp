@@ -249,8 +249,11 @@ void FormWindow::buildMenus() {
 
 void FormWindow::openMenuFromKeyboard() {
   if (!strip_) return;
-  for (auto* menu : strip_->findChildren<MenuButton*>(QString(), Qt::FindDirectChildrenOnly))
-    if (menu->isVisible()) return menu->open(true);
+  // MenuButton has no meta-object of its own, so findChildren cannot tell it
+  // from any other push button.
+  for (auto* child : strip_->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
+    if (auto* menu = dynamic_cast<MenuButton*>(child); menu && menu->isVisible())
+      return menu->open(true);
 }
 
 QWidget* FormWindow::widgetFor(const ControlId& id) const {
