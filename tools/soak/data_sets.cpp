@@ -107,8 +107,8 @@ void writeJyukugo(const std::string& program, int records, int compounds) {
 void writeKiokuBun(const std::string& program, int rows) {
   std::vector<std::string> lines;
   for (int n = 1; n <= rows; ++n)
-    lines.push_back(std::to_string(n) + "," + inQuotes(text(n, 4)) + "," + inQuotes(text(n * 3, 60)) +
-                    "？");
+    lines.push_back(std::to_string(n) + "," + inQuotes(text(n, 4)) + "," +
+                    inQuotes(text(n * 3, 60)) + "？");
   writeFile(data::DataFolder(program) + std::string(data::kKiokuBunFile), csv(lines));
 }
 
