@@ -101,12 +101,8 @@ void Frm2Quiz::onDrillLoad() {
   AnswerShown = false;
   const std::string path = questionFilePath();
   if (!shuffleQuestions(path)) return;
-  // Open again for the run; it stays open while the window is shown.
-  if (!std::filesystem::exists(path)) {
-    control("lblQs").setCaption(noQuestionsText(data::baseName(path), true));
-    show(Step::Trouble);
-    return;
-  }
+  // Open again for the run; it stays open while the window is shown. A file
+  // gone since the count is told by the reader's own message.
   auto file = readData(
       "lblQs", [&] { return data::RecordFile::open(path, data::RecordFile::Access::Read); });
   if (!file) {
