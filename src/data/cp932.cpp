@@ -19,7 +19,8 @@ class Converter {
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
-  // False with the offset of the first byte not converted.
+  // False with the offset of the first byte not converted; `out` then holds
+  // the text of the bytes before it.
   bool convert(std::string_view in, std::string& out, std::size_t& bad) {
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     // Japanese text grows by half in UTF-8 (two bytes become three); the
@@ -40,6 +41,7 @@ class Converter {
         continue;
       }
       bad = in.size() - srcLeft;  // EILSEQ, or EINVAL for a cut-off character
+      out.resize(produced);
       return false;
     }
     out.resize(produced);
@@ -97,6 +99,25 @@ std::string cp932ToUtf8(std::string_view cp932) {
   std::size_t bad = 0;
   if (!decoder().convert(cp932, out, bad)) throw Cp932Error("bytes that are not CP932", bad);
   return out;
+}
+
+std::string cp932ToUtf8Marking(std::string_view cp932, std::string_view mark) {
+  std::string text;
+  std::string part;
+  std::size_t bad = 0;
+  // Each pass converts up to the next bad character, so the whole is read once.
+  while (!decoder().convert(cp932, part, bad)) {
+    text += part;
+    text += mark;
+    const auto lead = static_cast<unsigned char>(cp932[bad]);
+    std::size_t skip = 1;
+    if (bad + 1 < cp932.size() && isCp932LeadByte(lead)) {
+      const auto trail = static_cast<unsigned char>(cp932[bad + 1]);
+      if ((trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC)) skip = 2;
+    }
+    cp932.remove_prefix(bad + skip);
+  }
+  return text + part;
 }
 
 std::string utf8ToCp932(std::string_view utf8) {

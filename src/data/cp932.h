@@ -27,6 +27,10 @@ class Cp932Error : public std::runtime_error {
 // replaced or dropped.
 std::string cp932ToUtf8(std::string_view cp932);
 
+// Never throws: each character that is not CP932 (a lead byte with a byte
+// that may follow one, or else a single byte) becomes `mark`.
+std::string cp932ToUtf8Marking(std::string_view cp932, std::string_view mark);
+
 // Throws Cp932Error when the text is not valid UTF-8 or holds a character
 // that CP932 cannot hold. A character that the C library would write as
 // another one (U+301C as 0x8160, which reads back as U+FF5E) counts as not

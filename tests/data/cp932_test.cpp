@@ -53,6 +53,29 @@ TEST(Cp932, BytesThatAreNotCp932AreReportedWhereTheyStand) {
   }
 }
 
+TEST(Cp932, MarkingPutsOneMarkForEachCharacterThatIsNotCp932) {
+  struct Case {
+    std::string bytes, shown;
+    const char* what;
+  } cases[] = {
+      {"\x82\xA0\x82\xA2", "あい", "good text unchanged"},
+      {"", "", "nothing"},
+      {"ab\x80", "ab#", "a bad byte at the end"},
+      {"\xFF\xFF"
+       "a",
+       "##a", "two bad bytes, two marks"},
+      {"\x81\x7F\x82\xA0",
+       "#\x7F"
+       "あ",
+       "a lead byte whose next byte may not follow one"},
+      {"\xEF\x40\x82\xA0", "#あ", "an unassigned pair is one character"},
+      {"\x82\xA0\x81", "あ#", "a lead byte cut off at the end"},
+      {"\x81\x20x", "# x", "a lead byte before a space keeps the space"},
+      {std::string(300, '\xFF'), std::string(300, '#'), "a record of nothing but bad bytes"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(cp932ToUtf8Marking(c.bytes, "#"), c.shown) << c.what;
+}
+
 TEST(Cp932, TextThatCp932CannotHoldIsReported) {
   struct Case {
     std::string utf8;

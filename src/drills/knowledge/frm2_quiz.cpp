@@ -39,29 +39,10 @@ std::vector<ui::ControlSpec> controlTable() {
   };
 }
 
-// How many bytes a character that is not CP932 takes: a lead byte with a
-// byte that may follow one, or else the single byte.
-std::size_t badLength(std::string_view rest) {
-  const auto lead = static_cast<unsigned char>(rest[0]);
-  if (rest.size() < 2 || !data::isCp932LeadByte(lead)) return 1;
-  const auto trail = static_cast<unsigned char>(rest[1]);
-  return (trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC) ? 2 : 1;
-}
-
 // A damaged record still shows, with a mark where its bytes are not text:
 // neither skipped nor fatal.
 std::string decodeShowingBadBytes(std::string_view bytes) {
-  std::string text;
-  for (;;) {
-    try {
-      return text + data::cp932ToUtf8(bytes);
-    } catch (const data::Cp932Error& e) {
-      const std::size_t at = std::min(e.offset(), bytes.size() - 1);
-      text += data::cp932ToUtf8(bytes.substr(0, at));
-      text += Frm2Quiz::kBadBytesMark;
-      bytes.remove_prefix(at + badLength(bytes.substr(at)));
-    }
-  }
+  return data::cp932ToUtf8Marking(bytes, Frm2Quiz::kBadBytesMark);
 }
 
 data::QuizRecord decodeRecordShowingBadBytes(const std::string& record) {

@@ -133,7 +133,7 @@ void FormWindow::addKeys() {
   for (const auto& [keys, steps] : {std::pair{bigger, 1}, {smaller, -1}, {design, 0}}) {
     auto* shortcut = new QShortcut(this);
     shortcut->setKeys(keys);
-    QObject::connect(shortcut, &QShortcut::activated, this, [this, steps] { enlarge(steps); });
+    QObject::connect(shortcut, &QShortcut::activated, this, [this, n = steps] { enlarge(n); });
   }
   if (strip_) {
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
