@@ -12,6 +12,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <utility>
 
 #include "ui/qt/accessibility.h"
 #include "ui/qt/enlargement.h"
@@ -54,27 +55,70 @@ void setForeground(QWidget* w, std::uint32_t rgb) {
 
 }  // namespace
 
-FormWindow::FormWindow(std::shared_ptr<Form> form) : form_(std::move(form)) {
+FormWindow::FormWindow() {
   installAccessibility();
-  percent_ = chosenPercent();
   setAttribute(Qt::WA_DeleteOnClose, false);
-  client_ = new QWidget(this);
-  setCentralWidget(client_);
-  client_->installEventFilter(this);
   timer_.setTimerType(Qt::CoarseTimer);
   QObject::connect(&timer_, &QTimer::timeout, this, [this] {
     if (form_) form_->tick();
   });
+}
+
+FormWindow::FormWindow(std::shared_ptr<Form> form) : FormWindow() { attach(std::move(form)); }
+
+FormWindow::~FormWindow() {
+  detach();
+  dropRetired();
+}
+
+void FormWindow::attach(std::shared_ptr<Form> form) {
+  form_ = std::move(form);
+  percent_ = chosenPercent();
+  syncing_ = altAlone_ = false;
+  client_ = new QWidget(this);
+  setCentralWidget(client_);
+  client_->installEventFilter(this);
   build();
   form_->setView(this);
 }
-
-FormWindow::~FormWindow() { detach(); }
 
 void FormWindow::detach() {
   timer_.stop();
   if (form_ && form_->view() == this) form_->setView(nullptr);
   form_.reset();
+}
+
+void FormWindow::recycle() {
+  detach();
+  hide();
+  setWindowTitle(QString());
+  setAccessibleName(QString());
+  if (strip_) setMenuWidget(nullptr);  // the window deletes it later itself
+  strip_ = nullptr;
+  if (QWidget* old = takeCentralWidget()) {
+    old->hide();
+    retired_.push_back(old);
+  }
+  client_ = nullptr;
+  widgets_.clear();
+  actions_.clear();
+  textBoxes_.clear();
+  // Deleting forty controls first would hold back the paint of the window
+  // opened in their place.
+  QTimer::singleShot(250, this, [this] { dropRetired(); });
+}
+
+void FormWindow::dropRetired() {
+  for (QWidget* w : std::exchange(retired_, {})) delete w;
+}
+
+bool FormWindow::holdsPictureFor(const Form& form) const {
+  const int percent = chosenPercent();
+  const qint64 area =
+      qint64(toPixels(form.clientWidth(), percent)) * toPixels(form.clientHeight(), percent);
+  // The windowing system keeps a picture's memory for any size that fits it
+  // and is more than half of it.
+  return area <= pictureArea_ && area * 2 > pictureArea_;
 }
 
 void FormWindow::build() {
@@ -109,7 +153,7 @@ void FormWindow::build() {
     previous = w;
   }
   for (const std::string& keys : form_->shortcuts()) {
-    auto* shortcut = new QShortcut(QKeySequence(QString::fromStdString(keys)), this);
+    auto* shortcut = new QShortcut(QKeySequence(QString::fromStdString(keys)), client_);
     QObject::connect(shortcut, &QShortcut::activated, this, [this, keys] {
       if (form_) form_->shortcut(keys);
     });
@@ -131,12 +175,12 @@ void FormWindow::addKeys() {
   const QList<QKeySequence> smaller{ctrl(Qt::Key_Minus), ctrl(Qt::Key_Minus, Qt::KeypadModifier)};
   const QList<QKeySequence> design{ctrl(Qt::Key_0), ctrl(Qt::Key_0, Qt::KeypadModifier)};
   for (const auto& [keys, steps] : {std::pair{bigger, 1}, {smaller, -1}, {design, 0}}) {
-    auto* shortcut = new QShortcut(this);
+    auto* shortcut = new QShortcut(client_);
     shortcut->setKeys(keys);
     QObject::connect(shortcut, &QShortcut::activated, this, [this, n = steps] { enlarge(n); });
   }
   if (strip_) {
-    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), client_);
     QObject::connect(f10, &QShortcut::activated, this, [this] { openMenuFromKeyboard(); });
   }
 }
@@ -232,7 +276,7 @@ void FormWindow::buildMenus() {
     const bool item = !c->parent().name.empty();
     if (item && !menus.count(c->parent())) continue;
     if (!item && !strip_) strip_ = new MenuStrip(this);
-    QObject* owner = item ? static_cast<QObject*>(menus[c->parent()]) : this;
+    QObject* owner = item ? static_cast<QObject*>(menus[c->parent()]) : strip_;
     auto* action = new QAction(qtText(c->caption()), owner);
     action->setVisible(c->visible());
     actions_[id] = action;
@@ -381,6 +425,8 @@ void FormWindow::showCentred() {
   if (form_ && percent_ != fittingPercent()) rescale();
   centre();
   show();
+  const qint64 area = client_ ? qint64(client_->width()) * client_->height() : 0;
+  if (area > pictureArea_ || area * 2 <= pictureArea_) pictureArea_ = area;
   // The resize event is raised also when the window is first shown.
   if (form_)
     form_->resize(toTwips(client_->width(), percent_), toTwips(client_->height(), percent_));

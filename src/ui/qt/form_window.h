@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "ui/form.h"
 #include "ui/qt/font_map.h"
@@ -21,12 +22,23 @@ namespace zunobi::ui::qt {
 
 class FormWindow final : public QMainWindow, public FormView {
  public:
+  // A window with no form yet: attach gives it one.
+  FormWindow();
   explicit FormWindow(std::shared_ptr<Form> form);
   ~FormWindow() override;
 
   Form* form() const { return form_.get(); }
+  // Renders `form`, in a window that has none.
+  void attach(std::shared_ptr<Form> form);
   // Forgets the form: the window is about to go.
   void detach();
+  // Forgets the form and hides the window, which can then take another
+  // form. Its controls go a little later: this may run inside one of them.
+  void recycle();
+  // Whether the pixels this window last held would serve `form` as they
+  // are: a window of much another size needs fresh memory for its picture,
+  // and touching fresh memory is most of what a first paint costs.
+  bool holdsPictureFor(const Form& form) const;
   // The widget that renders a control (for tests and screenshots).
   QWidget* widgetFor(const ControlId& id) const;
   QAction* actionFor(const ControlId& id) const;
@@ -54,6 +66,7 @@ class FormWindow final : public QMainWindow, public FormView {
 
  private:
   void build();
+  void dropRetired();
   QWidget* makeWidget(Control& control, QWidget* parent);
   void buildMenus();
   void applyAll(const Control& control);
@@ -71,6 +84,8 @@ class FormWindow final : public QMainWindow, public FormView {
 
   std::shared_ptr<Form> form_;
   QWidget* client_ = nullptr;
+  std::vector<QWidget*> retired_;  // earlier forms' controls, hidden
+  qint64 pictureArea_ = 0;         // pixels of the client area as last drawn
   QTimer timer_;
   std::map<ControlId, QWidget*> widgets_;
   std::map<ControlId, QAction*> actions_;

@@ -2,7 +2,9 @@
 // the event loop when the program ends.
 #pragma once
 
+#include <QObject>
 #include <map>
+#include <vector>
 
 #include "ui/window_manager.h"
 
@@ -19,11 +21,21 @@ class QtHost final : public WindowHost {
   void formUnloaded(Form& form) override;
   void programEnded() override;
 
-  FormWindow* windowFor(const Form& form) const;
+  // The form's window; one still to be put on screen is put there now.
+  FormWindow* windowFor(const Form& form);
 
  private:
+  void showPending();
+  FormWindow* windowToReuse(const Form& form);
+
+  // Windows closed and kept for the next forms, at most this many.
+  static constexpr std::size_t kSpares = 2;
+
   WindowManager& manager_;
   std::map<const Form*, FormWindow*> windows_;
+  std::vector<const Form*> pending_;  // shown, not yet on screen
+  std::vector<FormWindow*> spares_;   // hidden, with no form
+  QObject lifetime_;                  // ends the queued showing with the host
 };
 
 }  // namespace zunobi::ui::qt
