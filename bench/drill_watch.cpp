@@ -6,9 +6,9 @@
 //
 // X,Y is the button's centre in the menu window's pixels. The click is made
 // with the XTEST extension and the paint is seen through the DAMAGE
-// extension: the first damage that covers most of the new window after it
-// is mapped. Prints click_to_mapped_ms, click_to_painted_ms, menu_rss_kb and
-// drill_rss_kb.
+// extension: the first damage that covers most of the drill's window after
+// it is mapped (a new window, or the menu's own mapped again). Prints click_to_mapped_ms,
+// click_to_painted_ms, menu_rss_kb and drill_rss_kb.
 //
 // Both extensions are taken from their run-time libraries (libXtst.so.6,
 // libXdamage.so.1), which any X server install has, without their headers.
@@ -189,12 +189,15 @@ int main(int argc, char** argv) {
   Geometry drillAt;
   double mappedMs = -1, paintedMs = -1;
   long painted = 0;
+  bool menuUnmapped = false;  // the program may map the same window again for the drill
   while (paintedMs < 0) {
     if (!nextEvent(display, e, 10000)) {
       std::fprintf(stderr, "no drill window %s\n", drill ? "painted" : "appeared");
       return finish(1);
     }
-    if (!drill && e.type == MapNotify && e.xmap.event == root && e.xmap.window != menu) {
+    if (e.type == UnmapNotify && e.xunmap.window == menu) menuUnmapped = true;
+    if (!drill && e.type == MapNotify && e.xmap.event == root &&
+        (e.xmap.window != menu || menuUnmapped)) {
       mappedMs = msSince(clicked);
       drill = e.xmap.window;
       drillAt = rootGeometry(display, drill);
