@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -106,6 +108,21 @@ void FormWindow::recycle() {
   // Deleting forty controls first would hold back the paint of the window
   // opened in their place.
   QTimer::singleShot(250, this, [this] { dropRetired(); });
+}
+
+void FormWindow::preparePicture(QSize size) {
+  winId();  // the window in the windowing system, not shown
+  QBackingStore* store = backingStore();
+  if (!store || form_ || size.isEmpty()) return;
+  store->resize(size);
+  const QRect all(QPoint(0, 0), size);
+  store->beginPaint(all);
+  {
+    QPainter painter(store->paintDevice());
+    painter.fillRect(all, palette().window());
+  }
+  store->endPaint();
+  pictureArea_ = qint64(size.width()) * size.height();
 }
 
 void FormWindow::dropRetired() {
@@ -425,7 +442,8 @@ void FormWindow::showCentred() {
   if (form_ && percent_ != fittingPercent()) rescale();
   centre();
   show();
-  const qint64 area = client_ ? qint64(client_->width()) * client_->height() : 0;
+  // The picture is of the whole window, the menu bar included.
+  const qint64 area = qint64(width()) * height();
   if (area > pictureArea_ || area * 2 <= pictureArea_) pictureArea_ = area;
   // The resize event is raised also when the window is first shown.
   if (form_)

@@ -39,6 +39,9 @@ class FormWindow final : public QMainWindow, public FormView {
   // are: a window of much another size needs fresh memory for its picture,
   // and touching fresh memory is most of what a first paint costs.
   bool holdsPictureFor(const Form& form) const;
+  // For a window that has no form yet: makes its picture of `size` ready,
+  // the memory touched, so that a form that fits it paints at once.
+  void preparePicture(QSize size);
   // The widget that renders a control (for tests and screenshots).
   QWidget* widgetFor(const ControlId& id) const;
   QAction* actionFor(const ControlId& id) const;
@@ -85,7 +88,7 @@ class FormWindow final : public QMainWindow, public FormView {
   std::shared_ptr<Form> form_;
   QWidget* client_ = nullptr;
   std::vector<QWidget*> retired_;  // earlier forms' controls, hidden
-  qint64 pictureArea_ = 0;         // pixels of the client area as last drawn
+  qint64 pictureArea_ = 0;         // pixels of the window's picture
   QTimer timer_;
   std::map<ControlId, QWidget*> widgets_;
   std::map<ControlId, QAction*> actions_;

@@ -42,7 +42,23 @@ void QtHost::showPending() {
     window->attach(std::move(shared));
     windows_[form] = window;
     window->showCentred();
+    if (!prepared_) {
+      // The first window is the menu, and every other one opens from it.
+      // Those of more than half its size will take its window; for the
+      // smaller ones a window with a picture of half its size is made ready
+      // while the menu is read.
+      prepared_ = true;
+      const QSize half(window->width(), (window->height() + 1) / 2);
+      QTimer::singleShot(kPrepareAfterMs, &lifetime_, [this, half] { prepareSpare(half); });
+    }
   }
+}
+
+void QtHost::prepareSpare(QSize size) {
+  if (spares_.size() >= kSpares) return;
+  auto* window = new FormWindow();
+  window->preparePicture(size);
+  spares_.push_back(window);
 }
 
 // A spare whose picture fits as it is, else a new window: a spare of

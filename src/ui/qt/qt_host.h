@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSize>
 #include <map>
 #include <vector>
 
@@ -26,16 +27,21 @@ class QtHost final : public WindowHost {
 
  private:
   void showPending();
+  void prepareSpare(QSize size);
   FormWindow* windowToReuse(const Form& form);
 
   // Windows closed and kept for the next forms, at most this many.
   static constexpr std::size_t kSpares = 2;
+  // Long enough for the first window to have painted, shorter than anyone
+  // takes to read it and click.
+  static constexpr int kPrepareAfterMs = 300;
 
   WindowManager& manager_;
   std::map<const Form*, FormWindow*> windows_;
   std::vector<const Form*> pending_;  // shown, not yet on screen
   std::vector<FormWindow*> spares_;   // hidden, with no form
-  QObject lifetime_;                  // ends the queued showing with the host
+  bool prepared_ = false;             // the spare below, made once a run
+  QObject lifetime_;                  // ends the queued work with the host
 };
 
 }  // namespace zunobi::ui::qt
