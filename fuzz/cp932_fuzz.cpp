@@ -1,5 +1,6 @@
 // Any bytes: a conversion either succeeds or says where it failed; text that
-// was read can always be written back and reads the same.
+// was read can always be written back and reads the same; a damaged text
+// reads with its bad characters marked.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -24,6 +25,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const zunobi::data::Cp932Error&) {
       FUZZ_CHECK(!"text read from CP932 could not be written back");
     }
+  }
+
+  // Marking the bad characters never throws and leaves text that reads as
+  // it is; what stands between the marks can be written back.
+  const std::string marked = zunobi::data::cp932ToUtf8Marking(bytes, "#");
+  if (read) FUZZ_CHECK(marked == text);
+  try {
+    (void)zunobi::data::utf8ToCp932(zunobi::data::cp932ToUtf8Marking(bytes, ""));
+  } catch (const zunobi::data::Cp932Error&) {
+    FUZZ_CHECK(!"the text around bad bytes could not be written back");
   }
 
   try {
