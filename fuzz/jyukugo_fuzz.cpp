@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& r : records) {
       for (const auto* list : {&r.saki, &r.ato}) {
         FUZZ_CHECK(list->size() >= 2 && list->size() <= static_cast<std::size_t>(kMaxCompounds));
-        for (const auto& c : *list) FUZZ_CHECK(utf8Characters(c).size() == 2);
+        for (const auto& c : list->list()) FUZZ_CHECK(utf8Characters(c).size() == 2);
       }
       const std::string centre = centreKanji(r);
       FUZZ_CHECK(!centre.empty() && r.saki.front().rfind(centre, 0) == 0);

@@ -20,13 +20,11 @@ class Converter {
   Converter& operator=(const Converter&) = delete;
 
   // False with the offset of the first byte not converted; `out` then holds
-  // the text of the bytes before it.
-  bool convert(std::string_view in, std::string& out, std::size_t& bad) {
+  // the text of the bytes before it. `room` is what the output should take;
+  // more is found if it does not.
+  bool convert(std::string_view in, std::string& out, std::size_t& bad, std::size_t room) {
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    // Japanese text grows by half in UTF-8 (two bytes become three); the
-    // rare text that grows more doubles the room below. Room for three
-    // times the input would be megabytes of fresh pages for a large file.
-    out.assign(in.size() + in.size() / 2 + 16, '\0');
+    out.assign(room + 16, '\0');
     char* src = const_cast<char*>(in.data());
     std::size_t srcLeft = in.size();
     std::size_t produced = 0;
@@ -51,6 +49,26 @@ class Converter {
  private:
   iconv_t cd_;
 };
+
+// The most UTF-8 a CP932 text can become: a double-byte character three
+// bytes, a half-width kana three, any other byte one. Room just large enough
+// spares a large file's conversion the fresh pages it would not use.
+std::size_t utf8Room(std::string_view cp932) {
+  std::size_t room = cp932.size();
+  for (std::size_t i = 0; i < cp932.size(); ++i) {
+    const auto b = static_cast<unsigned char>(cp932[i]);
+    if (isCp932LeadByte(b)) {
+      ++room;
+      ++i;
+    } else if (b >= 0xA1 && b <= 0xDF) {
+      room += 2;
+    }
+  }
+  return room;
+}
+
+// CP932 never takes more bytes than the UTF-8 it comes from.
+std::size_t cp932Room(std::string_view utf8) { return utf8.size(); }
 
 Converter& decoder() {
   thread_local Converter c("UTF-8", "CP932");
@@ -79,7 +97,8 @@ std::size_t firstUnwritable(std::string_view utf8) {
     std::size_t len =
         std::min(utf8Length(static_cast<unsigned char>(utf8[pos])), utf8.size() - pos);
     std::string_view ch = utf8.substr(pos, len);
-    if (!encoder().convert(ch, bytes, bad) || !decoder().convert(bytes, back, bad) || back != ch)
+    if (!encoder().convert(ch, bytes, bad, cp932Room(ch)) ||
+        !decoder().convert(bytes, back, bad, utf8Room(bytes)) || back != ch)
       return pos;
     pos += len;
   }
@@ -88,16 +107,21 @@ std::size_t firstUnwritable(std::string_view utf8) {
 
 }  // namespace
 
+std::size_t utf8CharSize(std::string_view utf8, std::size_t offset) {
+  if (offset >= utf8.size()) return 0;
+  return std::min(utf8Length(static_cast<unsigned char>(utf8[offset])), utf8.size() - offset);
+}
+
 std::string utf8CharAt(std::string_view utf8, std::size_t offset) {
-  if (offset >= utf8.size()) return {};
-  std::size_t len = utf8Length(static_cast<unsigned char>(utf8[offset]));
-  return std::string(utf8.substr(offset, std::min(len, utf8.size() - offset)));
+  std::size_t size = utf8CharSize(utf8, offset);
+  return size == 0 ? std::string() : std::string(utf8.substr(offset, size));
 }
 
 std::string cp932ToUtf8(std::string_view cp932) {
   std::string out;
   std::size_t bad = 0;
-  if (!decoder().convert(cp932, out, bad)) throw Cp932Error("bytes that are not CP932", bad);
+  if (!decoder().convert(cp932, out, bad, utf8Room(cp932)))
+    throw Cp932Error("bytes that are not CP932", bad);
   return out;
 }
 
@@ -106,7 +130,7 @@ std::string cp932ToUtf8Marking(std::string_view cp932, std::string_view mark) {
   std::string part;
   std::size_t bad = 0;
   // Each pass converts up to the next bad character, so the whole is read once.
-  while (!decoder().convert(cp932, part, bad)) {
+  while (!decoder().convert(cp932, part, bad, utf8Room(cp932))) {
     text += part;
     text += mark;
     const auto lead = static_cast<unsigned char>(cp932[bad]);
@@ -124,11 +148,11 @@ std::string utf8ToCp932(std::string_view utf8) {
   std::string out;
   std::string back;
   std::size_t bad = 0;
-  if (!encoder().convert(utf8, out, bad))
+  if (!encoder().convert(utf8, out, bad, cp932Room(utf8)))
     throw Cp932Error("text that CP932 cannot hold", firstUnwritable(utf8));
   // The C library writes a few characters as look-alikes (U+301C as
   // 0x8160); such text would not read back as written.
-  if (!decoder().convert(out, back, bad) || back != utf8)
+  if (!decoder().convert(out, back, bad, utf8Room(out)) || back != utf8)
     throw Cp932Error("text that CP932 cannot hold", firstUnwritable(utf8));
   return out;
 }

@@ -41,6 +41,10 @@ std::string utf8ToCp932(std::string_view utf8);
 // the offending character in a message.
 std::string utf8CharAt(std::string_view utf8, std::size_t offset);
 
+// The bytes of the UTF-8 character that starts at `offset` (0 past the end),
+// for walking a text without copying it.
+std::size_t utf8CharSize(std::string_view utf8, std::size_t offset);
+
 // The characters of a UTF-8 text, each as its own string; stops at the
 // first byte that starts no valid character.
 std::vector<std::string> utf8Characters(std::string_view utf8);

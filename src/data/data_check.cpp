@@ -229,9 +229,11 @@ void checkNijiJyukugo(const std::string& path, CheckReport& r) {
     for (const auto& list : lists) {
       const auto first = f.begin() + static_cast<std::ptrdiff_t>(list.first);
       const std::vector<Field> slots(first, first + kMaxCompounds);
+      std::vector<std::string_view> texts;
+      for (const Field& slot : slots) texts.push_back(slot.text());
       const Field& counted = f[list.counted];
       // The drill's own rule decides whether the record makes a puzzle.
-      if (!counted.isNumber() || !usableCompounds(slots, counted.number())) usableRecord = false;
+      if (!counted.isNumber() || !usableCompounds(texts, counted.number())) usableRecord = false;
       auto count = wholeNumber(counted, 0, kMaxCompounds);
       if (!count) {
         r.problem(path, line,

@@ -2,13 +2,11 @@
 
 #include <charconv>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 
 #include "data/cp932.h"
 #include "data/data_error.h"
+#include "data/file_io.h"
 #include "ui/text.h"
 
 namespace zunobi::data {
@@ -84,28 +82,13 @@ FieldReader::FieldReader(std::string path, std::string text)
 }
 
 FieldReader FieldReader::open(const std::string& path) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  auto status = fs::status(path, ec);
-  if (!fs::exists(status)) throw DataError(DataProblem::Missing, path);
-  if (!fs::is_regular_file(status)) throw DataError(DataProblem::Unreadable, path);
-  auto size = fs::file_size(path, ec);
-  if (ec) throw DataError(DataProblem::Unreadable, path);
-  if (size > kMaxTextFileSize) throw DataError(DataProblem::TooLarge, path);
-
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw DataError(DataProblem::Unreadable, path);
-  // Read at its known size: a growing string would touch its pages twice,
-  // and on first use every fresh page is a fault to pay for.
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  if (in.bad()) throw DataError(DataProblem::Unreadable, path);
+  auto bytes = readBytesIfPresent(path, kMaxTextFileSize);
+  if (!bytes) throw DataError(DataProblem::Missing, path);
   try {
-    return FieldReader(path, cp932ToUtf8(bytes));
+    return FieldReader(path, cp932ToUtf8(*bytes));
   } catch (const Cp932Error& e) {
     // CP932 trail bytes are never CR or LF, so the raw bytes count lines.
-    auto line = 1 + countLineEnds(std::string_view(bytes).substr(0, e.offset()));
+    auto line = 1 + countLineEnds(std::string_view(*bytes).substr(0, e.offset()));
     throw DataError(DataProblem::NotCp932, path, line);
   }
 }
@@ -120,15 +103,15 @@ void FieldReader::skipLineEnd() {
   ++line_;
 }
 
-Field FieldReader::readRaw(End& end) {
+std::string_view FieldReader::readRaw(End& end) {
   if (atEnd()) throw DataError(DataProblem::PastEnd, path_, lastContentLine_);
   while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
   lastLine_ = line_;
-  std::string value;
+  std::string_view value;
   if (pos_ < text_.size() && text_[pos_] == '"') {
     auto close = text_.find('"', pos_ + 1);
     if (close == std::string::npos) throw DataError(DataProblem::UnclosedQuote, path_, lastLine_);
-    value = text_.substr(pos_ + 1, close - pos_ - 1);
+    value = std::string_view(text_).substr(pos_ + 1, close - pos_ - 1);
     line_ += countLineEnds(value);
     pos_ = close + 1;
     // Whatever follows the closing quote up to the delimiter is dropped.
@@ -138,7 +121,7 @@ Field FieldReader::readRaw(End& end) {
     while (pos_ < text_.size() && text_[pos_] != ',' && !isLineEnd(text_[pos_])) ++pos_;
     std::size_t stop = pos_;
     while (stop > start && text_[stop - 1] == ' ') --stop;
-    value = text_.substr(start, stop - start);
+    value = std::string_view(text_).substr(start, stop - start);
   }
   if (pos_ >= text_.size()) {
     end = End::Data;
@@ -152,10 +135,15 @@ Field FieldReader::readRaw(End& end) {
     end = End::LineEnd;
     fieldPending_ = false;
   }
-  return Field(std::move(value));
+  return value;
 }
 
 Field FieldReader::read() {
+  End end;
+  return Field(std::string(readRaw(end)));
+}
+
+std::string_view FieldReader::readText() {
   End end;
   return readRaw(end);
 }
@@ -186,7 +174,7 @@ std::int16_t FieldReader::readInt16() {
 std::vector<Field> FieldReader::readLine() {
   std::vector<Field> fields;
   End end = End::Comma;
-  while (end == End::Comma) fields.push_back(readRaw(end));
+  while (end == End::Comma) fields.emplace_back(std::string(readRaw(end)));
   return fields;
 }
 

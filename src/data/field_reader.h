@@ -59,6 +59,9 @@ class FieldReader {
   Field read();
   // The next k fields, wherever they lie.
   std::vector<Field> read(int k);
+  // The next field's text, not copied: valid while the reader lives. For
+  // the many fields a reader only looks at.
+  std::string_view readText();
   // A number field: NotANumber unless it reads as a number.
   double readNumber();
   // A whole-number field held as a signed 16-bit value.
@@ -77,7 +80,7 @@ class FieldReader {
 
  private:
   enum class End { Comma, LineEnd, Data };
-  Field readRaw(End& end);
+  std::string_view readRaw(End& end);
   bool atLineEnd() const;
   void skipLineEnd();
 

@@ -7,13 +7,23 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "data/data_error.h"
 
 namespace zunobi::data {
 namespace {
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() { ::close(fd_); }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+
+ private:
+  int fd_;
+};
 
 // Closes the descriptor and removes the temporary file unless released.
 class TempFile {
@@ -72,16 +82,30 @@ bool writeAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-std::optional<std::string> readBytesIfPresent(const std::string& path) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  auto status = fs::status(path, ec);
-  if (!fs::exists(status)) return std::nullopt;
-  if (!fs::is_regular_file(status)) throw DataError(DataProblem::Unreadable, path);
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw DataError(DataProblem::Unreadable, path);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw DataError(DataProblem::Unreadable, path);
+std::optional<std::string> readBytesIfPresent(const std::string& path, std::uintmax_t maxBytes) {
+  // Not blocking: a pipe in the file's place is refused below, not waited on.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
+    throw DataError(DataProblem::Unreadable, path);
+  }
+  Descriptor file(fd);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) throw DataError(DataProblem::Unreadable, path);
+  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
+    throw DataError(DataProblem::TooLarge, path);
+  // Read at its known size: a growing string would touch its pages twice,
+  // and on first use every fresh page is a fault to pay for.
+  std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
+  std::size_t got = 0;
+  while (got < bytes.size()) {
+    ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throw DataError(DataProblem::Unreadable, path);
+    if (n == 0) break;  // cut short while being read: what is there is the file
+    got += static_cast<std::size_t>(n);
+  }
+  bytes.resize(got);
   return bytes;
 }
 

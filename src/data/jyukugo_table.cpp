@@ -1,35 +1,63 @@
 #include "data/jyukugo_table.h"
 
+#include <array>
 #include <cmath>
 
 #include "data/cp932.h"
 
 namespace zunobi::data {
 
-std::optional<std::vector<std::string>> usableCompounds(const std::vector<Field>& slots,
-                                                        double count) {
+bool Compounds::add(std::string_view compound) {
+  std::size_t first = utf8CharSize(compound, 0);
+  std::size_t second = utf8CharSize(compound, first);
+  if (first == 0 || second == 0 || first + second != compound.size()) return false;
+  text_ += compound;
+  ++size_;
+  return true;
+}
+
+std::string Compounds::operator[](std::size_t i) const {
+  if (i >= size_) return {};
+  std::size_t start = 0;
+  for (std::size_t chars = 0; chars < 2 * i; ++chars) start += utf8CharSize(text_, start);
+  std::size_t first = utf8CharSize(text_, start);
+  return text_.substr(start, first + utf8CharSize(text_, start + first));
+}
+
+std::vector<std::string> Compounds::list() const {
+  std::vector<std::string> out;
+  out.reserve(size_);
+  for (std::size_t i = 0; i < size_; ++i) out.push_back((*this)[i]);
+  return out;
+}
+
+std::optional<Compounds> usableCompounds(std::span<const std::string_view> slots, double count) {
   if (count != std::floor(count) || count < 2 || count > kMaxCompounds) return std::nullopt;
-  std::vector<std::string> compounds;
-  for (int i = 0; i < static_cast<int>(count); ++i) {
-    const std::string& c = slots.at(static_cast<std::size_t>(i)).text();
-    if (utf8Characters(c).size() != 2) return std::nullopt;
-    compounds.push_back(c);
-  }
+  const auto n = static_cast<std::size_t>(count);
+  if (n > slots.size()) return std::nullopt;
+  std::size_t bytes = 0;
+  for (std::size_t i = 0; i < n; ++i) bytes += slots[i].size();
+  Compounds compounds;
+  compounds.reserve(bytes);
+  for (std::size_t i = 0; i < n; ++i)
+    if (!compounds.add(slots[i])) return std::nullopt;
   return compounds;
 }
 
 std::string centreKanji(const JyukugoRecord& record) {
-  return record.saki.empty() ? std::string() : utf8Characters(record.saki.front()).front();
+  return record.saki.empty() ? std::string() : utf8CharAt(record.saki.front(), 0);
 }
 
 std::vector<JyukugoRecord> readJyukugo(const std::string& path) {
   FieldReader in = FieldReader::open(path);
   std::vector<JyukugoRecord> records;
+  // Slot texts are looked at, and only the usable compounds copied.
+  std::array<std::string_view, kMaxCompounds> sakiSlots, atoSlots;
   while (!in.atEnd() && static_cast<std::int32_t>(records.size()) < kMaxJyukugo) {
     in.readInt16();  // a sequence number, not used
-    auto sakiSlots = in.read(kMaxCompounds);
+    for (auto& slot : sakiSlots) slot = in.readText();
     double sakiCount = in.readNumber();
-    auto atoSlots = in.read(kMaxCompounds);
+    for (auto& slot : atoSlots) slot = in.readText();
     double atoCount = in.readNumber();
     auto saki = usableCompounds(sakiSlots, sakiCount);
     auto ato = usableCompounds(atoSlots, atoCount);

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/field_reader.h"
@@ -12,16 +14,37 @@
 
 namespace zunobi::data {
 
+// One list's compounds, two characters each, kept back to back in one text.
+// A table of 1500 records then fills a few dozen pages of memory rather than
+// hundreds, and each fresh page costs time the first time it is touched.
+class Compounds {
+ public:
+  // Adds a compound; false, and nothing added, unless it is two characters.
+  bool add(std::string_view compound);
+  void reserve(std::size_t bytes) { text_.reserve(bytes); }
+
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  // The compound at `i`, from 0; empty past the end.
+  std::string operator[](std::size_t i) const;
+  std::string front() const { return (*this)[0]; }
+  // Every compound, in order.
+  std::vector<std::string> list() const;
+
+ private:
+  std::string text_;
+  std::size_t size_ = 0;
+};
+
 struct JyukugoRecord {
-  std::vector<std::string> saki;  // centre + X
-  std::vector<std::string> ato;   // X + centre
+  Compounds saki;  // centre + X
+  Compounds ato;   // X + centre
 };
 
 // The compounds a list's count names from its slots, or nothing when the
 // list cannot make a puzzle: a count that is not a whole number from 2 to
 // 30, or a counted slot that is not a two-character compound.
-std::optional<std::vector<std::string>> usableCompounds(const std::vector<Field>& slots,
-                                                        double count);
+std::optional<Compounds> usableCompounds(std::span<const std::string_view> slots, double count);
 
 // The kanji the puzzle asks for: the first character of a centre + X compound.
 std::string centreKanji(const JyukugoRecord& record);

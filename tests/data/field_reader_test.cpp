@@ -1,7 +1,9 @@
 #include "data/field_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,20 @@ Records records(const std::string& text, int k) {
   FieldReader in("t.csv", text);
   Records out;
   while (!in.atEnd()) out.push_back(texts(in.read(k)));
+  return out;
+}
+
+// The same loop reading views, each kept until the end: they must stay
+// valid and whole while the reader lives.
+Records recordsOfViews(const std::string& text, int k) {
+  FieldReader in("t.csv", text);
+  std::vector<std::vector<std::string_view>> views;
+  while (!in.atEnd()) {
+    views.emplace_back();
+    for (int i = 0; i < k; ++i) views.back().push_back(in.readText());
+  }
+  Records out;
+  for (const auto& line : views) out.emplace_back(line.begin(), line.end());
   return out;
 }
 
@@ -59,7 +75,10 @@ TEST(FieldReader, FieldRules) {
       {"a blank line inside is an empty field", "a\r\n\r\nb\r\n", 1, {{"a"}, {""}, {"b"}}},
       {"a quote inside an unquoted field", "ab\"c,d\r\n", 2, {{"ab\"c", "d"}}},
   };
-  for (const auto& c : cases) EXPECT_EQ(records(c.text, c.k), c.expected) << c.what;
+  for (const auto& c : cases) {
+    EXPECT_EQ(records(c.text, c.k), c.expected) << c.what;
+    EXPECT_EQ(recordsOfViews(c.text, c.k), c.expected) << c.what << " (views)";
+  }
 }
 
 TEST(FieldReader, GeneralFieldsThatReadAsNumbers) {
@@ -152,11 +171,17 @@ TEST(FieldReader, OpensCp932Files) {
   EXPECT_EQ(readRecords(dir / "ok.csv", 3)[0],
             (std::vector<Field>{Field("1"), Field("表示,ソ"), Field("～")}));
   testing::writeBytes(dir / "bad.csv", "a,b\r\nc,d\r\ne,\x80\r\n");
+  // A pipe would never end; a sparse file is large without the disk space.
+  ASSERT_EQ(::mkfifo((dir / "pipe.csv").c_str(), 0600), 0);
+  testing::writeBytes(dir / "huge.csv", "");
+  std::filesystem::resize_file(dir / "huge.csv", 16 * 1024 * 1024 + 1);
   for (auto [file, message] :
        {std::pair{"bad.csv",
                   "「bad.csv」の3行目：CP932（シフトJIS）の文字として読めないバイトがあります"},
         std::pair{"none.csv", "「none.csv」：ファイルが見つかりません"},
-        std::pair{"", "「」：ファイルを読めません"}}) {
+        std::pair{"", "「」：ファイルを読めません"},
+        std::pair{"pipe.csv", "「pipe.csv」：ファイルを読めません"},
+        std::pair{"huge.csv", "「huge.csv」：ファイルが大きすぎます"}}) {
     try {
       FieldReader::open(dir / file);
       ADD_FAILURE() << file << " opened";

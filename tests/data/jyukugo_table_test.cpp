@@ -77,6 +77,26 @@ TEST(JyukugoTableTest, KeepsOnlyRecordsThatCanMakeAPuzzle) {
   }
 }
 
+TEST(JyukugoTableTest, CompoundsAreTwoCharactersOfAnyWidth) {
+  struct Case {
+    std::string compound;
+    bool taken;
+  } cases[] = {
+      {"山道", true}, {"ab", true},      {"𠮷野", true}, {"a山", true},
+      {"山", false},  {"山道路", false}, {"", false},
+  };
+  Compounds list;
+  std::vector<std::string> taken;
+  for (const auto& c : cases) {
+    EXPECT_EQ(list.add(c.compound), c.taken) << c.compound;
+    if (c.taken) taken.push_back(c.compound);
+  }
+  EXPECT_EQ(list.size(), taken.size());
+  EXPECT_EQ(list.list(), taken);
+  EXPECT_EQ(list[2], "𠮷野");
+  EXPECT_EQ(list[taken.size()], "");
+}
+
 TEST(JyukugoTableTest, ARecordIsSixtyThreeFieldsWhereverTheLinesBreak) {
   std::string r = record(1, kYamaSaki, kYamaAto);
   // Break the record after its saki count.
@@ -87,9 +107,9 @@ TEST(JyukugoTableTest, ARecordIsSixtyThreeFieldsWhereverTheLinesBreak) {
   r.insert(at, "\n");
   auto records = readText(r + record(2, kKawaSaki, kKawaAto));
   ASSERT_EQ(records.size(), 2u);
-  EXPECT_EQ(records[0].saki, kYamaSaki);
-  EXPECT_EQ(records[0].ato, kYamaAto);
-  EXPECT_EQ(records[1].ato, kKawaAto);
+  EXPECT_EQ(records[0].saki.list(), kYamaSaki);
+  EXPECT_EQ(records[0].ato.list(), kYamaAto);
+  EXPECT_EQ(records[1].ato.list(), kKawaAto);
 }
 
 TEST(JyukugoTableTest, ReadsAtMostFifteenHundredUsableRecords) {

@@ -76,7 +76,8 @@ TEST(ShippedContentTest, EveryCompoundIsADictionaryWord) {
     const std::string centre = centreKanji(r);
     EXPECT_TRUE(centres.insert(centre).second) << centre << " is the centre of two records";
     for (const auto* list : {&r.saki, &r.ato})
-      for (const auto& c : *list) EXPECT_TRUE(words.count(c)) << c << " (centre " << centre << ")";
+      for (const auto& c : list->list())
+        EXPECT_TRUE(words.count(c)) << c << " (centre " << centre << ")";
   }
 }
 

@@ -152,7 +152,7 @@ void Frm21NijiJyukugo::drawQuestion() {
   const auto jyukugoSu = static_cast<std::int32_t>(records_.size());
   const auto& record = records_[ui::drawOneTo(random().draw(), jyukugoSu) - 1];
   // The nth compound of a list in a fresh random order.
-  auto shuffled = [&](const std::vector<std::string>& list, int nth) -> const std::string& {
+  auto shuffled = [&](const data::Compounds& list, int nth) {
     return list[shuffle_.ShuffleIndex[nth] - 1];
   };
   data::Shuffle(shuffle_, static_cast<std::int16_t>(record.ato.size()), data::kJyukugoKeyRange,
