@@ -19,7 +19,11 @@ namespace {
 
 template <class W>
 void add(ui::FormRegistry& r) {
-  r.add(std::string(W::kName), [](ui::Services& s) { return std::make_shared<W>(s); });
+  ui::FormPreparation prepare;
+  if constexpr (requires { W::prepare(); }) prepare = &W::prepare;
+  r.add(
+      std::string(W::kName), [](ui::Services& s) { return std::make_shared<W>(s); },
+      std::move(prepare));
 }
 
 ui::FormRegistry build() {

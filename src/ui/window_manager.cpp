@@ -5,8 +5,18 @@
 
 namespace zunobi::ui {
 
-void FormRegistry::add(std::string name, FormFactory factory) {
+void FormRegistry::add(std::string name, FormFactory factory, FormPreparation prepare) {
   factories_[std::move(name)] = std::move(factory);
+  if (prepare) preparations_.push_back(std::move(prepare));
+}
+
+void FormRegistry::prepareAll() const {
+  for (const auto& prepare : preparations_) {
+    try {
+      prepare();
+    } catch (const std::exception&) {
+    }
+  }
 }
 
 std::shared_ptr<Form> FormRegistry::create(std::string_view name, Services& services) const {

@@ -16,16 +16,24 @@
 namespace zunobi::ui {
 
 using FormFactory = std::function<std::shared_ptr<Form>(Services&)>;
+// Work a window's first load would otherwise pay for, done ahead of it.
+using FormPreparation = std::function<void()>;
 
 // Creates a window by its name; empty for an unknown name.
 class FormRegistry {
  public:
-  void add(std::string name, FormFactory factory);
+  void add(std::string name, FormFactory factory, FormPreparation prepare = {});
   std::shared_ptr<Form> create(std::string_view name, Services& services) const;
   std::vector<std::string> names() const;
 
+  // Runs every window's preparation, for a view to call while the program
+  // waits on the user. A preparation that fails is no failure of the
+  // program: the window's own load meets the same trouble and reports it.
+  void prepareAll() const;
+
  private:
   std::map<std::string, FormFactory, std::less<>> factories_;
+  std::vector<FormPreparation> preparations_;
 };
 
 // What a view implements to put forms on screen.
@@ -44,6 +52,7 @@ class WindowManager final : public Navigator {
 
   void setHost(WindowHost* host) { host_ = host; }
   Services& services() { return services_; }
+  const FormRegistry& registry() const { return registry_; }
 
   void show(std::string_view formName) override;
   void unload(Form& form) override;

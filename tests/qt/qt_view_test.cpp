@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QRawFont>
 #include <QTemporaryFile>
+#include <QTest>
 #include <map>
 
 #include "app/form_registry.h"
@@ -93,6 +94,23 @@ TEST(QtViewTest, ClickOnTheRealButtonReachesTheHandler) {
     QApplication::processEvents(QEventLoop::AllEvents, 20);
   EXPECT_EQ(app.window("frm2Keisan")->windowTitle(), QStringLiteral("計算問題"));
   EXPECT_TRUE(app.window("frm2Keisan")->isVisible());
+}
+
+TEST(QtViewTest, PreparationsRunOnceWhileTheFirstWindowWaits) {
+  QtApp app;
+  int prepared = 0;
+  app.registry.add(
+      "frmPrepared", [](Services& s) { return std::make_shared<Sample>(s); }, [&] { ++prepared; });
+  app.manager.show("frmSample");
+  QApplication::processEvents();
+  EXPECT_EQ(prepared, 0);  // not before the window is on screen
+  QTest::qWait(700);
+  EXPECT_EQ(prepared, 1);
+  // Later windows find the work done.
+  app.manager.show("frmPrepared");
+  app.manager.unload(*app.manager.find("frmSample"));
+  QTest::qWait(700);
+  EXPECT_EQ(prepared, 1);
 }
 
 TEST(QtViewTest, TheMenuPictureIsTheProjectsJpeg) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "ui/controls.h"
 #include "ui/testing.h"
 
@@ -59,6 +61,20 @@ struct Fixture {
   WindowManager manager{registry, clock, random, box};
   Host host;
 };
+
+TEST(WindowManagerTest, PreparationsRunEachOnceAndAFailureStopsNoOther) {
+  FormRegistry registry;
+  std::vector<std::string> ran;
+  auto none = [](Services&) -> std::shared_ptr<Form> { return nullptr; };
+  registry.add("plain", none);
+  registry.add("failing", none, [&] {
+    ran.push_back("failing");
+    throw std::runtime_error("no file");
+  });
+  registry.add("reading", none, [&] { ran.push_back("reading"); });
+  registry.prepareAll();
+  EXPECT_EQ(ran, (std::vector<std::string>{"failing", "reading"}));
+}
 
 TEST(WindowManagerTest, ShowLoadsOnceAndBringsForwardAfterwards) {
   Fixture f;

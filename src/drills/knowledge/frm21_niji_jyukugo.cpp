@@ -1,6 +1,7 @@
 #include "drills/knowledge/frm21_niji_jyukugo.h"
 
 #include "data/cp932.h"
+#include "data/data_error.h"
 #include "data/folders.h"
 #include "ui/controls.h"
 #include "ui/text.h"
@@ -98,6 +99,8 @@ StepShows stepShows(Frm21NijiJyukugo::Step step) {
 
 std::string countText(std::int32_t n) { return "問題数　" + ui::decimal(n); }
 
+std::string dataPath() { return data::DataFolder() + std::string(data::kNijiJyukugoFile); }
+
 std::string character(const std::string& compound, std::size_t at) {
   auto chars = data::utf8Characters(compound);
   return at < chars.size() ? chars[at] : std::string();
@@ -119,6 +122,14 @@ Frm21NijiJyukugo::Frm21NijiJyukugo(ui::Services& services)
   onClick("cmdBreake", [this] { breake(); });
 }
 
+void Frm21NijiJyukugo::prepare() {
+  try {
+    data::readJyukugo(dataPath());
+  } catch (const data::DataError&) {
+    // The load reports it.
+  }
+}
+
 void Frm21NijiJyukugo::show(Step step) {
   const StepShows s = stepShows(step);
   control("cmdStart").setVisible(s.start);
@@ -134,8 +145,7 @@ void Frm21NijiJyukugo::onDrillLoad() {
       .setCaption("中央に漢字１字を入れると、２字熟語が４つ完成します" + std::string(ui::kCrLf) +
                   "その字は何でしょう？");
   show(Step::Idle);
-  const std::string path = data::DataFolder() + std::string(data::kNijiJyukugoFile);
-  auto records = readData("lblSetumei", [&] { return data::readJyukugo(path); });
+  auto records = readData("lblSetumei", [] { return data::readJyukugo(dataPath()); });
   if (records && records->empty())
     control("lblSetumei")
         .setCaption("「" + std::string(data::kNijiJyukugoFile) + "」に使える問題がありません");

@@ -46,10 +46,13 @@ void QtHost::showPending() {
       // The first window is the menu, and every other one opens from it.
       // Those of more than half its size will take its window; for the
       // smaller ones a window with a picture of half its size is made ready
-      // while the menu is read.
+      // while the menu is read, and so is what the windows prepare ahead.
       prepared_ = true;
       const QSize half(window->width(), (window->height() + 1) / 2);
-      QTimer::singleShot(kPrepareAfterMs, &lifetime_, [this, half] { prepareSpare(half); });
+      QTimer::singleShot(kPrepareAfterMs, &lifetime_, [this, half] {
+        prepareSpare(half);
+        manager_.registry().prepareAll();
+      });
     }
   }
 }
