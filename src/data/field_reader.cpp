@@ -81,17 +81,23 @@ FieldReader::FieldReader(std::string path, std::string text)
   lastContentLine_ = 1 + countLineEnds(std::string_view(text_).substr(0, contentEnd_));
 }
 
-FieldReader FieldReader::open(const std::string& path) {
+std::string FieldReader::readBytes(const std::string& path) {
   auto bytes = readBytesIfPresent(path, kMaxTextFileSize);
   if (!bytes) throw DataError(DataProblem::Missing, path);
+  return std::move(*bytes);
+}
+
+FieldReader FieldReader::fromBytes(const std::string& path, std::string_view bytes) {
   try {
-    return FieldReader(path, cp932ToUtf8(*bytes));
+    return FieldReader(path, cp932ToUtf8(bytes));
   } catch (const Cp932Error& e) {
     // CP932 trail bytes are never CR or LF, so the raw bytes count lines.
-    auto line = 1 + countLineEnds(std::string_view(*bytes).substr(0, e.offset()));
+    auto line = 1 + countLineEnds(bytes.substr(0, e.offset()));
     throw DataError(DataProblem::NotCp932, path, line);
   }
 }
+
+FieldReader FieldReader::open(const std::string& path) { return fromBytes(path, readBytes(path)); }
 
 bool FieldReader::atEnd() const { return !fieldPending_ && pos_ >= contentEnd_; }
 

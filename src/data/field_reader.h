@@ -49,6 +49,10 @@ class FieldReader {
   // Reads and converts the whole file. Throws DataError: Missing,
   // Unreadable, TooLarge, NotCp932 (with its line).
   static FieldReader open(const std::string& path);
+  // Converts a file's bytes already read. Throws DataError: NotCp932.
+  static FieldReader fromBytes(const std::string& path, std::string_view bytes);
+  // The bytes of a file as `open` reads them.
+  static std::string readBytes(const std::string& path);
 
   // True when no field remains: only spaces and line ends are left. A comma
   // at the very end still promises one (empty) field.

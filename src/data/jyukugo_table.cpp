@@ -2,8 +2,11 @@
 
 #include <array>
 #include <cmath>
+#include <mutex>
+#include <utility>
 
 #include "data/cp932.h"
+#include "data/data_error.h"
 
 namespace zunobi::data {
 
@@ -48,8 +51,10 @@ std::string centreKanji(const JyukugoRecord& record) {
   return record.saki.empty() ? std::string() : utf8CharAt(record.saki.front(), 0);
 }
 
-std::vector<JyukugoRecord> readJyukugo(const std::string& path) {
-  FieldReader in = FieldReader::open(path);
+namespace {
+
+std::vector<JyukugoRecord> parse(const std::string& path, std::string_view bytes) {
+  FieldReader in = FieldReader::fromBytes(path, bytes);
   std::vector<JyukugoRecord> records;
   // Slot texts are looked at, and only the usable compounds copied.
   std::array<std::string_view, kMaxCompounds> sakiSlots, atoSlots;
@@ -64,6 +69,40 @@ std::vector<JyukugoRecord> readJyukugo(const std::string& path) {
     if (saki && ato) records.push_back({std::move(*saki), std::move(*ato)});
   }
   return records;
+}
+
+// A table read ahead, with the bytes it was read from: the records depend
+// on nothing else.
+struct ReadAhead {
+  std::string bytes;
+  std::vector<JyukugoRecord> records;
+};
+
+std::mutex aheadMutex;
+std::optional<ReadAhead> ahead;
+
+}  // namespace
+
+std::vector<JyukugoRecord> readJyukugo(const std::string& path) {
+  std::string bytes = FieldReader::readBytes(path);
+  {
+    std::lock_guard lock(aheadMutex);
+    auto taken = std::exchange(ahead, std::nullopt);
+    if (taken && taken->bytes == bytes) return std::move(taken->records);
+  }
+  return parse(path, bytes);
+}
+
+void readJyukugoAhead(const std::string& path) {
+  try {
+    std::string bytes = FieldReader::readBytes(path);
+    auto records = parse(path, bytes);
+    std::lock_guard lock(aheadMutex);
+    ahead = ReadAhead{std::move(bytes), std::move(records)};
+  } catch (const DataError&) {
+    std::lock_guard lock(aheadMutex);
+    ahead.reset();
+  }
 }
 
 }  // namespace zunobi::data

@@ -54,6 +54,13 @@ std::string centreKanji(const JyukugoRecord& record);
 // usable one are left unread. Throws DataError for a missing or unreadable
 // file, a first field that is not a whole number, a count that is not a
 // number, or a record cut short at the end.
+// A table read ahead by `readJyukugoAhead` is handed over instead, once,
+// when the file holds the bytes it was read from.
 std::vector<JyukugoRecord> readJyukugo(const std::string& path);
+
+// Reads the file now, while nothing waits on it, and keeps its records for
+// the next `readJyukugo`. A file that cannot be read keeps nothing: that
+// read meets the trouble itself.
+void readJyukugoAhead(const std::string& path);
 
 }  // namespace zunobi::data

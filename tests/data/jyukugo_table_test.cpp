@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include "data/cp932.h"
 #include "data/data_error.h"
 #include "support/data_error_of.h"
@@ -117,6 +120,52 @@ TEST(JyukugoTableTest, ReadsAtMostFifteenHundredUsableRecords) {
   for (int i = 1; i <= data::kMaxJyukugo + 2; ++i) text += record(i, kYamaSaki, kYamaAto);
   text += "not even a record";
   EXPECT_EQ(readText(text).size(), static_cast<std::size_t>(data::kMaxJyukugo));
+}
+
+// What a read finds after a read ahead and a change to the files between.
+TEST(JyukugoTableTest, AReadAheadIsUsedOnlyForTheSameFileUnchanged) {
+  const std::string yama = record(1, kYamaSaki, kYamaAto);
+  const std::string kawa = record(1, kKawaSaki, kKawaAto);
+  ASSERT_EQ(yama.size(), record(1, kYamaSaki, {"下山", "火山"}).size());
+  struct Case {
+    const char* what;
+    std::function<void(const std::string& file, const std::string& other)> between;
+    bool readsOther;
+    std::vector<std::string> ato;  // of the one record read; empty for an error
+  } cases[] = {
+      {"unchanged", [](auto&, auto&) {}, false, kYamaAto},
+      {"changed, same size",
+       [&](auto& file, auto&) {
+         data::testing::writeBytes(file, utf8ToCp932(record(1, kYamaSaki, {"下山", "火山"})));
+       },
+       false,
+       {"下山", "火山"}},
+      {"changed", [&](auto& file, auto&) { data::testing::writeBytes(file, utf8ToCp932(kawa)); },
+       false, kKawaAto},
+      {"removed", [](auto& file, auto&) { std::filesystem::remove(file); }, false, {}},
+      {"another file read",
+       [&](auto&, auto& other) { data::testing::writeBytes(other, utf8ToCp932(kawa)); }, true,
+       kKawaAto},
+  };
+  for (const auto& c : cases) {
+    TempFolder dir;
+    const std::string file = dir / "二字熟語.csv";
+    const std::string other = dir / "別.csv";
+    data::testing::writeBytes(file, utf8ToCp932(yama));
+    readJyukugoAhead(file);
+    c.between(file, other);
+    const std::string& read = c.readsOther ? other : file;
+    if (c.ato.empty()) {
+      EXPECT_TRUE(data::testing::errorOf([&] { readJyukugo(read); })) << c.what;
+      continue;
+    }
+    auto records = readJyukugo(read);
+    ASSERT_EQ(records.size(), 1u) << c.what;
+    EXPECT_EQ(records[0].ato.list(), c.ato) << c.what;
+    // The read after it reads the file as it is then.
+    data::testing::writeBytes(read, utf8ToCp932(yama + kawa));
+    EXPECT_EQ(readJyukugo(read).size(), 2u) << c.what;
+  }
 }
 
 TEST(JyukugoTableTest, BrokenFilesAreErrorsThatNameTheirTrouble) {

@@ -1,7 +1,6 @@
 #include "drills/knowledge/frm21_niji_jyukugo.h"
 
 #include "data/cp932.h"
-#include "data/data_error.h"
 #include "data/folders.h"
 #include "ui/controls.h"
 #include "ui/text.h"
@@ -122,13 +121,7 @@ Frm21NijiJyukugo::Frm21NijiJyukugo(ui::Services& services)
   onClick("cmdBreake", [this] { breake(); });
 }
 
-void Frm21NijiJyukugo::prepare() {
-  try {
-    data::readJyukugo(dataPath());
-  } catch (const data::DataError&) {
-    // The load reports it.
-  }
-}
+void Frm21NijiJyukugo::prepare() { data::readJyukugoAhead(dataPath()); }
 
 void Frm21NijiJyukugo::show(Step step) {
   const StepShows s = stepShows(step);

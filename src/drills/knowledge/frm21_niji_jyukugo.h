@@ -19,10 +19,9 @@ class Frm21NijiJyukugo final : public drills::DrillWindow {
   static constexpr std::string_view kName = "frm21NijiJyukugo";
   explicit Frm21NijiJyukugo(ui::Services& services);
 
-  // Reads the file once and lets it go, while the menu is up. The first
-  // read in a run pays for loading the converter, the reading code and
-  // fresh memory; this largest of the files read at a load would otherwise
-  // keep the window from opening within a frame of the click.
+  // Reads the file while the menu is up, for the load to take if it is
+  // unchanged by then. The largest of the files read at a load, read at the
+  // click, would keep the window from opening within a frame of it.
   static void prepare();
 
   // What each step shows of the buttons.
