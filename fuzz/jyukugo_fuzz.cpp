@@ -1,7 +1,8 @@
 // Any file as "二字熟語.csv": the reader keeps at most 1500 records, each a
 // puzzle the window can draw from (two to thirty two-character compounds a
 // list, the centre kanji shared by the first compound of the first list),
-// or stops with a DataError that names a line.
+// or stops with a DataError that names a line. Read ahead and handed over,
+// the records are the same.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -29,6 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       // What the window writes in the boxes converts back to the file's code.
       utf8ToCp932(centre);
     }
+    readJyukugoAhead(scratchPath());
+    auto handed = readJyukugo(scratchPath());
+    FUZZ_CHECK(handed.size() == records.size());
+    for (std::size_t i = 0; i < handed.size(); ++i)
+      FUZZ_CHECK(handed[i].saki.list() == records[i].saki.list() &&
+                 handed[i].ato.list() == records[i].ato.list());
   } catch (const DataError& e) {
     FUZZ_CHECK(!e.message().empty());
     FUZZ_CHECK(e.line() >= 0);
