@@ -45,6 +45,11 @@ class Row {
     spec_.border = true;
     return *this;
   }
+  // The label whose caption names this text box to a screen reader.
+  Row& labelledBy(std::string_view label) {
+    spec_.labelledBy = {std::string(label), -1};
+    return *this;
+  }
   Row& hidden() {
     spec_.visible = false;
     return *this;

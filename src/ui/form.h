@@ -76,6 +76,8 @@ struct ControlSpec {
   bool visible = true;
   Align align = Align::Left;
   bool border = false;  // a single-line border around a label
+  // A text box's name for assistive technology: this label's caption.
+  ControlId labelledBy{};
 };
 
 enum class Property { Caption, Visible, Place, Font, Selected, Focus };
@@ -91,6 +93,7 @@ class Control {
   const ControlId& parent() const { return spec_.parent; }
   Align align() const { return spec_.align; }
   bool border() const { return spec_.border; }
+  const ControlId& labelledBy() const { return spec_.labelledBy; }
 
   // A text box's text is its caption.
   const std::string& caption() const { return spec_.caption; }

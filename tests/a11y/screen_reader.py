@@ -126,6 +126,9 @@ def work_one_turn(app, menu):
     order = [int(n) for n in re.findall(r"[1-4]", question.name.split("\n", 1)[1])]
     answer = "".join(digits[k - 1] for k in order)
     box = wait_for("answer box", lambda: next(iter(all_of(drill, "text")), None))
+    # The box reads as the question it answers.
+    if box.name != question.name:
+        fail(f"answer box named {box.name!r}, not as its question {question.name!r}")
     box.queryEditableText().setTextContents(answer)
     wait_for("answer in the box", lambda: box.queryText().getText(0, -1) == answer)
     box.queryComponent().grabFocus()

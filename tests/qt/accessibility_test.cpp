@@ -92,6 +92,7 @@ TEST_P(EveryWindow, EachControlReadsWithTheFormsRoleNameAndState) {
     switch (c->kind()) {
       case ControlKind::TextBox:
         EXPECT_EQ(a->text(QAccessible::Value), qtText(c->text())) << where;
+        ASSERT_TRUE(form->has(c->labelledBy().name)) << where << " is named by no label";
         break;
       case ControlKind::Picture:
         EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << where << " has no description";
@@ -128,6 +129,13 @@ TEST_P(EveryWindow, ACaptionChangeReachesTheAccessibleName) {
     ++changed;
   }
   EXPECT_GT(changed, 0);
+  // An answer box reads as its label reads now.
+  for (const auto& c : form->controls()) {
+    if (c->kind() != ControlKind::TextBox) continue;
+    EXPECT_EQ(accessibleOf(window, *c)->text(QAccessible::Name),
+              "読み上げ\n" + QString::fromStdString(c->labelledBy().name))
+        << GetParam() << "." << c->id().text();
+  }
 }
 
 // Press and Toggle choose an option in the form, as a click does.

@@ -33,7 +33,7 @@ std::vector<ui::ControlSpec> controlTable() {
       label("lblEnzan", "", {1680, 4080, 855, 495}).bold(kQuestionPt),
       label("lblAtai2", "", {2760, 4080, 855, 495}).bold(kQuestionPt),
       label("lblEq", "＝", {3840, 4080, 735, 495}).bold(kQuestionPt),
-      textBox("txtAnswer", {4920, 3960, 1575, 735}).bold(kQuestionPt),
+      textBox("txtAnswer", {4920, 3960, 1575, 735}).bold(kQuestionPt).labelledBy("lblQsNo"),
       label("lblKotae", "", {6840, 3960, 2655, 1095}).face(faces::Gothic).size(11.25),
       label("lblKekka", "", {6840, 2520, 2775, 1335}).bold(kQuestionPt),
   };

@@ -54,21 +54,22 @@ std::vector<ui::ControlSpec> controlTable() {
       rows.push_back(option("optMe", kPipsPerDie * d + k, "", pip).in("fraSaikoro", d));
     }
   }
-  rows.insert(rows.end(),
-              {
-                  label("lblEnzan", "", {2040, 4560, 615, 495}).bold(kQuestionPt),
-                  label("lblEnzan2", "", {4800, 4560, 735, 495}).bold(kQuestionPt),
-                  label("lblEq", "", {7680, 4560, 495, 495}).bold(kQuestionPt),
-                  textBox("txtAnswer", {8520, 4440, 1575, 735}).bold(kQuestionPt),
-                  label("lblKotae", "", {8520, 5400, 1935, 855}).face(faces::Gothic).size(11.25),
-                  label("lblKekka", "", {7320, 2160, 2775, 1335})
-                      .bold(kQuestionPt)
-                      .colour(colours::DarkRed),
-                  label("lblAtai1", "", {360, 5640, 855, 495}).bold(kQuestionPt),
-                  label("lblAtai2", "", {3360, 5640, 855, 495}).bold(kQuestionPt),
-                  label("lblAtai3", "", {6000, 5640, 855, 495}).bold(kQuestionPt),
-                  button("cmdToMenu", "メニューへ戻る", {9960, 360, 1575, 735}).bold(12),
-              });
+  rows.insert(
+      rows.end(),
+      {
+          label("lblEnzan", "", {2040, 4560, 615, 495}).bold(kQuestionPt),
+          label("lblEnzan2", "", {4800, 4560, 735, 495}).bold(kQuestionPt),
+          label("lblEq", "", {7680, 4560, 495, 495}).bold(kQuestionPt),
+          textBox("txtAnswer", {8520, 4440, 1575, 735}).bold(kQuestionPt).labelledBy("lblQsNo"),
+          label("lblKotae", "", {8520, 5400, 1935, 855}).face(faces::Gothic).size(11.25),
+          label("lblKekka", "", {7320, 2160, 2775, 1335})
+              .bold(kQuestionPt)
+              .colour(colours::DarkRed),
+          label("lblAtai1", "", {360, 5640, 855, 495}).bold(kQuestionPt),
+          label("lblAtai2", "", {3360, 5640, 855, 495}).bold(kQuestionPt),
+          label("lblAtai3", "", {6000, 5640, 855, 495}).bold(kQuestionPt),
+          button("cmdToMenu", "メニューへ戻る", {9960, 360, 1575, 735}).bold(12),
+      });
   return rows;
 }
 

@@ -86,7 +86,8 @@ std::vector<ui::ControlSpec> controlTable(const KiokuVariant& v) {
   }
   const std::int32_t top = v.answerTop;
   rows.push_back(label("lblAnswer", "", v.answerPrompt).size(9.75));
-  rows.push_back(textBox("txtAnswer", {4440, top, 1575, 735}).bold(kQuestionPt));
+  rows.push_back(
+      textBox("txtAnswer", {4440, top, 1575, 735}).bold(kQuestionPt).labelledBy("lblAnswer"));
   rows.push_back(
       label("lblKotae", "", {6240, top + 120, 1575, 615}).face(faces::Gothic).size(11.25));
   rows.push_back(button("cmdTugi", "次の問題", {8040, 5520, 1455, 735}).bold(kButtonPt));

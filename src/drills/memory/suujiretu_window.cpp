@@ -53,7 +53,8 @@ std::vector<ui::ControlSpec> controlTable(const SuujiretuVariant& v) {
                      .colour(colours::DarkRed));
   rows.push_back(
       label("lblShitumon", "", {1200, 4800, 6255, v.shitumonHeight}).size(14.25).colour(kGreen));
-  rows.push_back(textBox("txtAnswer", {7800, 4680, 1335, 735}).size(14.25).hidden());
+  rows.push_back(
+      textBox("txtAnswer", {7800, 4680, 1335, 735}).size(14.25).hidden().labelledBy("lblShitumon"));
   rows.push_back(label("lblKotae", "", {7920, 5760, v.kotaeWidth, 855})
                      .face(faces::Gothic)
                      .size(v.resultPoints));

@@ -227,6 +227,15 @@ void FormWindow::nameDie(const ControlId& id) {
   frame->setAccessibleName(QStringLiteral("さいころ　") + fullWidthNumber(face));
 }
 
+// A text box has no caption of its own: it reads as the label that says
+// what to type, and follows that label's changes.
+void FormWindow::nameTextBoxesLabelledBy(const Control& label) {
+  for (const auto& c : form_->controls()) {
+    if (c->kind() != ControlKind::TextBox || c->labelledBy() != label.id()) continue;
+    if (QWidget* box = widgetFor(c->id())) box->setAccessibleName(qtText(label.caption()));
+  }
+}
+
 QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
   const ControlId id = control.id();
   switch (control.kind()) {
@@ -361,12 +370,15 @@ void FormWindow::controlChanged(const Control& control, Property property) {
         // The form's own change is not echoed back to it.
         const QSignalBlocker quiet(e);
         if (!syncing_ && e->text() != text) e->setText(text);
+        if (const ControlId& by = control.labelledBy(); !by.name.empty())
+          e->setAccessibleName(qtText(form_->control(by.name, by.index).caption()));
       } else if (auto* g = dynamic_cast<FrameWidget*>(w)) {
         g->setCaption(text);
       } else if (auto* r = dynamic_cast<OptionWidget*>(w)) {
         r->setCaption(text, percent_);
       } else if (auto* l = dynamic_cast<LabelWidget*>(w)) {
         l->setCaption(text);
+        nameTextBoxesLabelledBy(control);
       } else if (auto* p = dynamic_cast<PictureWidget*>(w)) {
         p->setPicture(text);
       }

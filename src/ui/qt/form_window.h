@@ -79,6 +79,7 @@ class FormWindow final : public QMainWindow, public FormView {
   void addKeys();
   void markDice();
   void nameDie(const ControlId& frame);
+  void nameTextBoxesLabelledBy(const Control& label);
   bool fits(int percent) const;
   int fittingPercent() const;
   void rescale();
