@@ -208,8 +208,13 @@ class Soak {
       menu->shortcut(app::Frm1Main::kKankyoShortcut);
     } else if (roll < 90 && !sides.empty()) {
       act(sides[pick_() % sides.size()], [&](ui::Form& f) { clickSome(f, true); });
-    } else if (roll < 97) {
+    } else if (roll < 94) {
       useDataSet(pick_() % options_.dataSets.size());
+    } else if (roll < 97) {
+      // The user reads the menu a while: the view lets the windows prepare
+      // ahead, and the data may change before the window opens.
+      note("menu: waits");
+      manager_->registry().prepareAll();
     } else if (roll < 98) {
       note("menu: cmdEnd");
       menu->click("cmdEnd");
