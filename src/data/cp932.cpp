@@ -129,8 +129,13 @@ std::string cp932ToUtf8Marking(std::string_view cp932, std::string_view mark) {
   std::string text;
   std::string part;
   std::size_t bad = 0;
-  // Each pass converts up to the next bad character, so the whole is read once.
-  while (!decoder().convert(cp932, part, bad, utf8Room(cp932))) {
+  // Each pass converts up to the next bad character, so the whole is read
+  // once. Room for all of it is made once; later passes start small and
+  // grow as they need, or a text full of bad bytes would take time by the
+  // square of its length.
+  std::size_t room = utf8Room(cp932);
+  while (!decoder().convert(cp932, part, bad, room)) {
+    room = 64;
     text += part;
     text += mark;
     const auto lead = static_cast<unsigned char>(cp932[bad]);
