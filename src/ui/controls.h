@@ -50,6 +50,24 @@ class Row {
     spec_.labelledBy = {std::string(label), -1};
     return *this;
   }
+  // What a screen reader reads in place of the caption.
+  Row& named(std::string_view name) {
+    spec_.accessibleName = name;
+    return *this;
+  }
+  // A label whose changes a screen reader tells as they come.
+  Row& notice() {
+    spec_.notice = true;
+    return *this;
+  }
+  Row& input(InputKind kind) {
+    spec_.input = kind;
+    return *this;
+  }
+  Row& look(Look look) {
+    spec_.look = look;
+    return *this;
+  }
   Row& hidden() {
     spec_.visible = false;
     return *this;

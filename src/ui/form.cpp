@@ -21,6 +21,12 @@ void Control::setCaption(std::string_view caption) {
   notify(Property::Caption);
 }
 
+void Control::setAccessibleName(std::string_view name) {
+  if (spec_.accessibleName == name) return;
+  spec_.accessibleName = name;
+  notify(Property::AccessibleName);
+}
+
 void Control::setVisible(bool visible) {
   if (spec_.visible == visible) return;
   spec_.visible = visible;

@@ -22,6 +22,15 @@ inline constexpr int kEnterKey = 13;
 
 enum class ControlKind { Label, Button, TextBox, OptionButton, Frame, Picture, Menu };
 enum class Align { Left, Centre, Right };
+// How a control is drawn, where its kind allows more than one look.
+enum class Look {
+  Standard,
+  Pip,      // an option button drawn as a filled round mark, no caption
+  Picture,  // a frame read as one picture: what it holds is no thing of its own
+};
+// What a text box is for: digits are typed with the input method off, so
+// that a user with Japanese input switched on still types half-width digits.
+enum class InputKind { Text, Digits };
 
 // Geometry in twips, relative to the client area or the enclosing frame.
 // Wider than 16 bits on purpose: a large window must never overflow it.
@@ -78,9 +87,17 @@ struct ControlSpec {
   bool border = false;  // a single-line border around a label
   // A text box's name for assistive technology: this label's caption.
   ControlId labelledBy{};
+  // What a screen reader reads in place of the caption (a die by its face,
+  // a picture by what it shows); empty: the caption.
+  std::string accessibleName;
+  // A label whose changes are told to a screen reader as they come, without
+  // moving the focus: a judgement, a result, the next question.
+  bool notice = false;
+  InputKind input = InputKind::Text;
+  Look look = Look::Standard;
 };
 
-enum class Property { Caption, Visible, Place, Font, Selected, Focus };
+enum class Property { Caption, Visible, Place, Font, Selected, Focus, AccessibleName };
 
 class Control {
  public:
@@ -94,6 +111,16 @@ class Control {
   Align align() const { return spec_.align; }
   bool border() const { return spec_.border; }
   const ControlId& labelledBy() const { return spec_.labelledBy; }
+  bool notice() const { return spec_.notice; }
+  InputKind input() const { return spec_.input; }
+  Look look() const { return spec_.look; }
+
+  // The name a screen reader reads: the accessible name if one is set, else
+  // the caption.
+  const std::string& accessibleName() const {
+    return spec_.accessibleName.empty() ? spec_.caption : spec_.accessibleName;
+  }
+  void setAccessibleName(std::string_view name);
 
   // A text box's text is its caption.
   const std::string& caption() const { return spec_.caption; }
@@ -174,6 +201,9 @@ class Form : public std::enable_shared_from_this<Form> {
   std::int32_t clientWidth() const { return clientWidth_; }
   std::int32_t clientHeight() const { return clientHeight_; }
   bool resizable() const { return resizable_; }
+  // Other windows open from this one, in its place (the menu): a view may
+  // make ready, while it waits, what they will need.
+  bool hub() const { return hub_; }
 
   Control& control(std::string_view name, int index = -1);
   const Control& control(std::string_view name, int index = -1) const;
@@ -219,6 +249,7 @@ class Form : public std::enable_shared_from_this<Form> {
 
   void setClientSize(std::int32_t width, std::int32_t height);
   void setResizable(bool resizable) { resizable_ = resizable; }
+  void setHub(bool hub) { hub_ = hub; }
   void setTabOrder(std::vector<ControlId> order) { tabOrder_ = std::move(order); }
 
   void onClick(std::string_view name, Handler handler);
@@ -245,6 +276,7 @@ class Form : public std::enable_shared_from_this<Form> {
   std::int32_t clientWidth_ = 0;
   std::int32_t clientHeight_ = 0;
   bool resizable_ = false;
+  bool hub_ = false;
   std::vector<std::unique_ptr<Control>> controls_;
   std::map<ControlId, Control*, std::less<>> byId_;
   std::vector<ControlId> tabOrder_;

@@ -124,7 +124,13 @@ TEST(FormTest, ViewHearsOnlyRealChanges) {
   f->control("lblOut").hide();
   f->setCaption("t");
   f->timer().setInterval(1000);
-  EXPECT_EQ(view.changes, (std::vector<std::string>{"lblOut:0", "lblOut:1", "form:0", "form:2"}));
+  // A screen reader's name stands in for the caption while it is set.
+  EXPECT_EQ(f->control("lblOut").accessibleName(), "x");
+  f->control("lblOut").setAccessibleName("y");
+  f->control("lblOut").setAccessibleName("y");
+  EXPECT_EQ(f->control("lblOut").accessibleName(), "y");
+  EXPECT_EQ(view.changes,
+            (std::vector<std::string>{"lblOut:0", "lblOut:1", "form:0", "form:2", "lblOut:6"}));
 }
 
 TEST(FormTest, DuplicateControlIsRejected) {
