@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Remakes the AppStream screenshots from tools/screenshots.sh: the menu and
-# a mental-arithmetic run, each cut to its window. They are published under
-# the homepage's screenshots/ (the metainfo names them there).
+# a mental-arithmetic run, each cut to its window. The metainfo names no
+# screenshots until the project has a home of its own to publish them at.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 shots="$(mktemp -d)"
