@@ -1,5 +1,7 @@
 #include "drills/drill_window.h"
 
+#include <algorithm>
+
 namespace zunobi::drills {
 
 std::string DrillWindow::clockText(const ui::DateTime& t) {
@@ -11,8 +13,14 @@ std::string DrillWindow::startText(const ui::DateTime& t) {
 }
 
 DrillWindow::DrillWindow(ui::Services& services, const DrillFrame& frame,
-                         std::vector<ui::ControlSpec> controls)
-    : ui::Form(services, std::string(frame.formName), std::move(controls)), frame_(frame) {
+                         std::vector<ui::ControlSpec> controls, std::vector<StepView> steps)
+    : ui::Form(services, std::string(frame.formName), std::move(controls)),
+      frame_(frame),
+      steps_(std::move(steps)) {
+  for (const StepView& view : steps_)
+    for (std::string_view name : view.shown)
+      if (std::find(stepControls_.begin(), stepControls_.end(), name) == stepControls_.end())
+        stepControls_.push_back(name);
   setCaption(frame.caption);
   setClientSize(frame.clientWidth, frame.clientHeight);
   if (!frame.backButton.empty())
@@ -50,8 +58,27 @@ void DrillWindow::showDataError(std::string_view label, const data::DataError& e
   control(label).show();
 }
 
+// Captions first, so that no control shows with the caption of the step
+// before; shown before the rest is hidden, so that the keys leaving a hidden
+// button land on this step's controls.
+void DrillWindow::enterStep(std::size_t step) {
+  step_ = step;
+  const StepView& view = steps_.at(step);
+  const auto named = [](const std::vector<std::string_view>& names, std::string_view name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+  };
+  for (const auto& [name, caption] : view.captions) control(name).setCaption(caption);
+  for (const auto& c : controls())
+    if (named(view.shown, c->name())) c->show();
+  for (const auto& c : controls())
+    if (named(stepControls_, c->name()) && !named(view.shown, c->name()) &&
+        !named(view.kept, c->name()))
+      c->hide();
+  if (!view.focus.empty()) control(view.focus).setFocus();
+}
+
 void DrillWindow::backToMenu() {
-  beforeLeaving();
+  if (frame_.releaseBeforeMenu) onUnload();
   if (frame_.unloadBeforeMenu) {
     // Unloading the last window would end the program before the menu is
     // shown, so both steps form one transition.

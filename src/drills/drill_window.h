@@ -3,8 +3,10 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "data/data_error.h"
@@ -28,9 +30,30 @@ struct DrillFrame {
   // Most back buttons show the menu, then unload; the document drill
   // unloads first.
   bool unloadBeforeMenu = false;
+  // The quiz lets go of its open file (its unload steps) before the menu
+  // is shown.
+  bool releaseBeforeMenu = false;
   // The timer runs from load at 1000 ms; whack-a-mole keeps it for its game.
   bool clockTimer = true;
 };
+
+// What one step of a drill shows. A control named in any step's `shown` is
+// hidden in every step that neither shows nor keeps it; a control no step
+// names is the window's own to show (the frame's labels, dice pips, moles).
+// A name stands for every element of a control array.
+struct StepView {
+  std::vector<std::string_view> shown;
+  // Left as they stand when the step is entered.
+  std::vector<std::string_view> kept{};
+  // Fixed captions, set before anything is shown.
+  std::vector<std::pair<std::string_view, std::string_view>> captions{};
+  // Where the keys go; empty: the focus is not moved.
+  std::string_view focus{};
+};
+
+// A window's steps, each with its view, in any order; every step once.
+template <class Step>
+using StepTable = std::vector<std::pair<Step, StepView>>;
 
 class DrillWindow : public ui::Form {
  public:
@@ -41,16 +64,30 @@ class DrillWindow : public ui::Form {
   static std::string startText(const ui::DateTime& t);
 
  protected:
+  // Only while windows move to step tables; goes when the last has.
   DrillWindow(ui::Services& services, const DrillFrame& frame,
-              std::vector<ui::ControlSpec> controls);
+              std::vector<ui::ControlSpec> controls)
+      : DrillWindow(services, frame, std::move(controls), std::vector<StepView>{}) {}
+  template <class Step>
+  DrillWindow(ui::Services& services, const DrillFrame& frame,
+              std::vector<ui::ControlSpec> controls, const StepTable<Step>& steps)
+      : DrillWindow(services, frame, std::move(controls), indexed(steps)) {}
+
+  // The step the window is in: its state. Entering a step is the only way
+  // to change it, and shows what the step shows.
+  template <class Step>
+  Step step() const {
+    return static_cast<Step>(step_);
+  }
+  template <class Step>
+  void enter(Step step) {
+    enterStep(static_cast<std::size_t>(step));
+  }
 
   // The drill's own load steps, after the frame's (timer, clock).
   virtual void onDrillLoad() {}
   // The drill's own duty on each tick, after the clock is refreshed.
   virtual void onDrillTick() {}
-  // Called before the window leaves for the menu (the quiz closes its file).
-  virtual void beforeLeaving() {}
-
   // Sets the start-time label to the current time.
   void markStart();
 
@@ -70,10 +107,28 @@ class DrillWindow : public ui::Form {
   void backToMenu();
 
  private:
+  DrillWindow(ui::Services& services, const DrillFrame& frame,
+              std::vector<ui::ControlSpec> controls, std::vector<StepView> steps);
+  template <class Step>
+  static std::vector<StepView> indexed(const StepTable<Step>& table) {
+    std::vector<StepView> views(table.size());
+    std::vector<bool> seen(table.size());
+    for (const auto& [step, view] : table) {
+      const auto i = static_cast<std::size_t>(step);
+      if (i >= views.size() || seen[i]) throw std::logic_error("a step table lists each step once");
+      seen[i] = true;
+      views[i] = view;
+    }
+    return views;
+  }
+  void enterStep(std::size_t step);
   void onLoad() final;
   void refreshClock();
 
   DrillFrame frame_;
+  std::vector<StepView> steps_;
+  std::vector<std::string_view> stepControls_;  // named in some step's `shown`
+  std::size_t step_ = 0;
 };
 
 }  // namespace zunobi::drills

@@ -244,7 +244,8 @@ class Form : public std::enable_shared_from_this<Form> {
 
  protected:
   virtual void onLoad() {}
-  // The window's own unload steps: let go of what it holds open.
+  // The window's own unload steps: let go of what it holds open. A window
+  // may run them early, before it leaves, so they must bear running twice.
   virtual void onUnload() {}
 
   void setClientSize(std::int32_t width, std::int32_t height);

@@ -39,14 +39,21 @@ std::vector<ui::ControlSpec> controlTable() {
   };
 }
 
-// The question row, shown while a question is asked.
-constexpr std::string_view kQuestionRow[] = {"txtAnswer", "lblQsNo",  "lblAtai1",
-                                             "lblAtai2",  "lblEnzan", "lblEq"};
+// The judgement of the question before stays beside the next one, and
+// goes at the summary.
+const drills::StepTable<Frm2Keisan::Step> kSteps{
+    {Frm2Keisan::Step::Idle, {.shown = {"cmdKaishi"}}},
+    {Frm2Keisan::Step::Asking,
+     {.shown = {"lblQsNo", "lblAtai1", "lblEnzan", "lblAtai2", "lblEq", "txtAnswer", "lblKotae"},
+      .focus = "txtAnswer"}},
+    {Frm2Keisan::Step::Summary,
+     {.shown = {"lblKekka", "cmdKaishi"}, .kept = {"lblKotae"}, .captions = {{"lblKotae", ""}}}},
+};
 
 }  // namespace
 
 Frm2Keisan::Frm2Keisan(ui::Services& services)
-    : DrillWindow(services, kFrame, controlTable()), run_(clock(), random()) {
+    : DrillWindow(services, kFrame, controlTable(), kSteps), run_(clock(), random()) {
   onClick("cmdKaishi", [this] { start(); });
   onKeyPress("txtAnswer", [this](int key) {
     if (key == ui::kEnterKey) answer();
@@ -58,29 +65,7 @@ void Frm2Keisan::onDrillLoad() {
       .setCaption(std::string("算式の結果を入力してください") + std::string(ui::kCrLf) +
                   "　　（入力の終了は「ＥＮＴＥＲ」キー）" + std::string(ui::kCrLf) +
                   "１０問で終了します");
-  show(Step::Idle);
-}
-
-void Frm2Keisan::show(Step step) {
-  const bool asking = step == Step::Asking;
-  for (auto name : kQuestionRow) control(name).setVisible(asking);
-  switch (step) {
-    case Step::Idle:
-      control("lblKekka").hide();
-      control("lblKotae").hide();
-      break;
-    case Step::Asking:
-      // The judgement of the question before stays beside the next one.
-      control("cmdKaishi").hide();
-      control("lblKotae").show();
-      control("lblKekka").hide();
-      break;
-    case Step::Summary:
-      control("lblKekka").show();
-      control("lblKotae").setCaption("");
-      control("cmdKaishi").show();
-      break;
-  }
+  enter(Step::Idle);
 }
 
 void Frm2Keisan::start() {
@@ -92,17 +77,16 @@ void Frm2Keisan::start() {
 void Frm2Keisan::nextQuestionStep() {
   if (auto q = run_.NextQuestion()) {
     mondai_ = *q;
-    show(Step::Asking);
     control("lblQsNo").setCaption(run_.QuestionNumberText());
     control("lblAtai1").setCaption(ui::decimal(mondai_.Atai1));
     control("lblAtai2").setCaption(ui::decimal(mondai_.Atai2));
     control("txtAnswer").setText("");
     control("lblEnzan").setCaption(EnzanSymbol(mondai_.Enzan));
-    control("txtAnswer").setFocus();
+    enter(Step::Asking);
     return;
   }
-  show(Step::Summary);
   control("lblKekka").setCaption(run_.SummaryText(SummaryLayout::Short));
+  enter(Step::Summary);
 }
 
 void Frm2Keisan::answer() {

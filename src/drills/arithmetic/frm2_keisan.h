@@ -18,11 +18,10 @@ class Frm2Keisan final : public drills::DrillWindow {
   const KeisanRun& run() const { return run_; }
   const KeisanMondai& question() const { return mondai_; }
 
- private:
   // Before the first run, a question on screen, the summary of a run.
   enum class Step : std::uint8_t { Idle, Asking, Summary };
-  void show(Step step);
 
+ private:
   void onDrillLoad() override;
   void start();
   void nextQuestionStep();

@@ -1,9 +1,5 @@
 #include "drills/arithmetic/frm2_kioku.h"
 
-#include <algorithm>
-#include <array>
-#include <span>
-
 #include "data/folders.h"
 #include "ui/controls.h"
 #include "ui/text.h"
@@ -96,39 +92,33 @@ std::vector<ui::ControlSpec> controlTable(const KiokuVariant& v) {
   return rows;
 }
 
-// Always on screen: title, instructions, clock, start time, back button.
-constexpr std::array<std::string_view, 5> kFrameControls{"Label1", "lblSetumei", "lblJikoku",
-                                                         "lblKaishiJikan", "cmdToMenu"};
-
 using Step = Frm2Kioku::Step;
 
-// What each step shows besides the frame, and where the keys go.
-struct StepView {
-  Step step;
-  std::vector<std::string_view> shown;
-  std::string_view focus;
-};
-
-const StepView kSteps[] = {
-    {Step::Idle, {"cmdKaishi"}, "cmdKaishi"},
+// The calculation leaves the keys where they are: the start button they were
+// on goes, and they move on as from any hidden button.
+const drills::StepTable<Step> kSteps{
+    {Step::Idle, {.shown = {"cmdKaishi"}, .focus = "cmdKaishi"}},
     {Step::Keisan,
-     {"lblQsNo", "lblAtai1", "lblEnzan", "lblAtai2", "lblEq", "cmdNext1"},
-     "cmdNext1"},
-    {Step::Bun1, {"lblQsNo", "lblMondaiBun", "cmdNext2"}, "cmdNext2"},
-    {Step::Bun2, {"lblQsNo", "lblMondaiBun2", "cmdNext3"}, "cmdNext3"},
-    {Step::Answer, {"lblQsNo", "lblAnswer", "txtAnswer", "lblKotae", "cmdTugi"}, "txtAnswer"},
-    {Step::Summary, {"lblKekka", "cmdKaishi"}, "cmdKaishi"},
-    {Step::NoData, {"lblKekka"}, "cmdToMenu"},
+     {.shown = {"lblQsNo", "lblAtai1", "lblEnzan", "lblAtai2", "lblEq", "cmdNext1"},
+      .captions = {{"lblKotae", ""}}}},
+    {Step::Bun1, {.shown = {"lblQsNo", "lblMondaiBun", "cmdNext2"}, .focus = "cmdNext2"}},
+    {Step::Bun2, {.shown = {"lblQsNo", "lblMondaiBun2", "cmdNext3"}, .focus = "cmdNext3"}},
+    {Step::Answer,
+     {.shown = {"lblQsNo", "lblAnswer", "txtAnswer", "lblKotae", "cmdTugi"},
+      .captions = {{"lblAnswer", kAnswerPrompt}},
+      .focus = "txtAnswer"}},
+    // The right result stays on screen after a wrong answer: typing it then
+    // must not count, so only the first Enter on a question is judged.
+    {Step::Judged, {.shown = {"lblQsNo", "lblAnswer", "txtAnswer", "lblKotae", "cmdTugi"}}},
+    {Step::Summary,
+     {.shown = {"lblKekka", "cmdKaishi"}, .captions = {{"lblKotae", ""}}, .focus = "cmdKaishi"}},
+    {Step::NoData, {.shown = {"lblKekka"}, .focus = "cmdToMenu"}},
 };
-
-bool listed(std::span<const std::string_view> names, std::string_view name) {
-  return std::find(names.begin(), names.end(), name) != names.end();
-}
 
 }  // namespace
 
 Frm2Kioku::Frm2Kioku(ui::Services& services, const KiokuVariant& variant)
-    : DrillWindow(services, frameOf(variant), controlTable(variant)),
+    : DrillWindow(services, frameOf(variant), controlTable(variant), kSteps),
       variant_(variant),
       run_(clock(), random()) {
   onClick("cmdKaishi", [this] { start(); });
@@ -138,19 +128,7 @@ Frm2Kioku::Frm2Kioku(ui::Services& services, const KiokuVariant& variant)
   onKeyPress("txtAnswer", [this](int key) {
     if (key == ui::kEnterKey) answer();
   });
-  onClick("cmdTugi", [this] { tugi(); });
-}
-
-void Frm2Kioku::show(Step step) {
-  step_ = step;
-  const StepView& view = *std::find_if(std::begin(kSteps), std::end(kSteps),
-                                       [&](const StepView& v) { return v.step == step; });
-  // Shown before the rest is hidden, so that the keys leaving a hidden
-  // button land on this step's controls and nowhere else.
-  for (auto name : view.shown) control(name).show();
-  for (const auto& c : controls())
-    if (!listed(kFrameControls, c->name()) && !listed(view.shown, c->name())) c->hide();
-  control(view.focus).setFocus();
+  onClick("cmdTugi", [this] { nextQuestionStep(); });
 }
 
 void Frm2Kioku::onDrillLoad() {
@@ -170,10 +148,10 @@ void Frm2Kioku::onDrillLoad() {
                     "件以上必要です）");
   if (!rows || kiokuBun_.size() < needed) {
     control("lblKekka").setPlace(kMessagePlace);
-    show(Step::NoData);
+    enter(Step::NoData);
     return;
   }
-  show(Step::Idle);
+  enter(Step::Idle);
 }
 
 void Frm2Kioku::start() {
@@ -185,7 +163,6 @@ void Frm2Kioku::start() {
 }
 
 void Frm2Kioku::nextQuestionStep() {
-  judged_ = false;
   if (auto q = run_.NextQuestion()) {
     mondai_ = *q;
     control("lblQsNo").setCaption(run_.QuestionNumberText());
@@ -193,12 +170,11 @@ void Frm2Kioku::nextQuestionStep() {
     control("lblAtai2").setCaption(ui::decimal(mondai_.Atai2));
     control("txtAnswer").setText("");
     control("lblEnzan").setCaption(EnzanSymbol(mondai_.Enzan));
-    show(Step::Keisan);
+    enter(Step::Keisan);
     return;
   }
-  control("lblKotae").setCaption("");
   control("lblKekka").setCaption(run_.SummaryText(SummaryLayout::Long));
-  show(Step::Summary);
+  enter(Step::Summary);
 }
 
 int Frm2Kioku::bunRow(int j) const {
@@ -207,34 +183,26 @@ int Frm2Kioku::bunRow(int j) const {
 
 void Frm2Kioku::keisanDone() {
   control("lblMondaiBun").setCaption(kiokuBun_[bunRow(1) - 1].question);
-  show(Step::Bun1);
+  enter(Step::Bun1);
 }
 
 void Frm2Kioku::bunDone() {
-  if (step_ == Step::Bun1 && variant_.bunPerQuestion == 2) {
+  if (step<Step>() == Step::Bun1 && variant_.bunPerQuestion == 2) {
     control("lblMondaiBun2").setCaption(kiokuBun_[bunRow(2) - 1].question);
-    show(Step::Bun2);
+    enter(Step::Bun2);
     return;
   }
-  control("lblAnswer").setCaption(kAnswerPrompt);
-  show(Step::Answer);
+  enter(Step::Answer);
 }
 
 void Frm2Kioku::answer() {
-  // The right result stays on screen after a wrong answer: typing it then
-  // must not count, so only the first Enter on a question is judged.
-  if (judged_) return;
-  judged_ = true;
+  if (step<Step>() != Step::Answer) return;
   const std::string typed = control("txtAnswer").text();
   const bool right = JudgeAnswer(typed, mondai_);
   control("lblKotae")
       .setCaption(JudgementText(JudgementStyle::Kioku, right, mondai_.Seikai, typed));
   if (right) run_.CountRightAnswer();
-}
-
-void Frm2Kioku::tugi() {
-  control("lblKotae").setCaption("");
-  nextQuestionStep();
+  enter(Step::Judged);
 }
 
 }  // namespace zunobi::drills

@@ -36,8 +36,9 @@ class Frm2Kioku final : public drills::DrillWindow {
   Frm2Kioku(ui::Services& services, const KiokuVariant& variant);
 
   // Idle after load; ① the sum, ② (and ③) the interference questions, the
-  // answer; the summary; or no run at all when the file cannot serve one.
-  enum class Step { Idle, Keisan, Bun1, Bun2, Answer, Summary, NoData };
+  // answer, then its judgement; the summary; or no run at all when the file
+  // cannot serve one.
+  enum class Step { Idle, Keisan, Bun1, Bun2, Answer, Judged, Summary, NoData };
 
   const KiokuVariant& variant() const { return variant_; }
   const KeisanRun& run() const { return run_; }
@@ -45,13 +46,11 @@ class Frm2Kioku final : public drills::DrillWindow {
 
  private:
   void onDrillLoad() override;
-  void show(Step step);
   void start();
   void nextQuestionStep();
   void keisanDone();
   void bunDone();
   void answer();
-  void tugi();
   // The table row (from 1) of interference question j of the question on show.
   int bunRow(int j) const;
 
@@ -60,8 +59,6 @@ class Frm2Kioku final : public drills::DrillWindow {
   KeisanMondai mondai_;
   std::vector<data::KiokuBunRow> kiokuBun_;
   data::ShuffleArrays order_;
-  Step step_ = Step::Idle;
-  bool judged_ = false;
 };
 
 }  // namespace zunobi::drills

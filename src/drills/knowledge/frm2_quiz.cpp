@@ -19,6 +19,7 @@ drills::DrillFrame frameFor(data::QuizList kind) {
       .clientWidth = 9990,
       .clientHeight = 7440,
       .backButton = "cmdToMenu",
+      .releaseBeforeMenu = true,
       // The quiz has neither clock nor timer.
       .clockTimer = false,
   };
@@ -165,8 +166,6 @@ void Frm2Quiz::next() {
   }
   showQuestion();
 }
-
-void Frm2Quiz::beforeLeaving() { file_.reset(); }
 
 void Frm2Quiz::onUnload() { file_.reset(); }
 

@@ -36,7 +36,6 @@ class Frm2Quiz final : public drills::DrillWindow {
   enum class Step { Question, Answer, Finished, Trouble };
 
   void onDrillLoad() override;
-  void beforeLeaving() override;
   void onUnload() override;
   void show(Step step);
   bool shuffleQuestions(const std::string& path);
