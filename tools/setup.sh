@@ -10,7 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-motoya-l-maruberi fontconfig
   xvfb xauth x11-utils xdotool imagemagick python3
   at-spi2-core dbus-x11 python3-pyatspi orca openbox speech-dispatcher
-  mecab-ipadic
+  mecab-ipadic kanjidic
   librsvg2-bin desktop-file-utils appstream man-db gzip lintian dpkg-dev util-linux
 )
 

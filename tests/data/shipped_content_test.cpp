@@ -4,7 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
+#include <sstream>
 
 #include "data/cp932.h"
 #include "data/document_file.h"
@@ -17,6 +19,8 @@ namespace zunobi::data {
 namespace {
 
 constexpr const char* kDictionary = "/usr/share/mecab/dic/ipadic";
+constexpr const char* kKanjidic = "/usr/share/edict/kanjidic";
+constexpr const char* kHomophones = ZUNOBI_CONTENT_TOOLS "/homophones.txt";
 
 std::string fromEucJp(const std::string& bytes) {
   iconv_t cd = iconv_open("UTF-8", "EUC-JP");
@@ -34,23 +38,60 @@ std::string fromEucJp(const std::string& bytes) {
   return out;
 }
 
-// Every two-character word of the dictionary's word lists.
-std::set<std::string> dictionaryWords() {
-  std::set<std::string> words;
+// The lines of an EUC-JP file, as UTF-8.
+std::vector<std::string> eucJpLines(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<std::string> lines;
+  std::istringstream text(fromEucJp(bytes));
+  for (std::string line; std::getline(text, line);) lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> fields(const std::string& line, char separator) {
+  std::vector<std::string> out;
+  std::istringstream in(line);
+  for (std::string field; std::getline(in, field, separator);) out.push_back(field);
+  return out;
+}
+
+// Every two-character word of the dictionary's word lists, with its readings.
+std::map<std::string, std::set<std::string>> dictionaryWords() {
+  std::map<std::string, std::set<std::string>> words;
   for (const auto& entry : std::filesystem::directory_iterator(kDictionary)) {
     if (entry.path().extension() != ".csv") continue;
-    std::ifstream in(entry.path(), std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::string text = fromEucJp(bytes);
-    for (std::size_t start = 0; start < text.size();) {
-      std::size_t end = text.find('\n', start);
-      if (end == std::string::npos) end = text.size();
-      std::string word = text.substr(start, text.find(',', start) - start);
-      if (data::utf8Characters(word).size() == 2) words.insert(word);
-      start = end + 1;
+    for (const auto& line : eucJpLines(entry.path())) {
+      // Surface form first, the reading twelfth.
+      auto f = fields(line, ',');
+      if (f.size() > 11 && utf8Characters(f[0]).size() == 2) words[f[0]].insert(f[11]);
     }
   }
   return words;
+}
+
+// The kanji of the jouyou list: kanjidic grades 1 to 6 (taught at primary
+// school) and 8 (the rest); 9 and 10 are the name kanji, outside the list.
+std::set<std::string> joyoKanji() {
+  std::set<std::string> kanji;
+  for (const auto& line : eucJpLines(kKanjidic)) {
+    auto f = fields(line, ' ');
+    for (std::size_t i = 1; i < f.size(); ++i)
+      if (f[i].size() == 2 && f[i][0] == 'G' && f[i][1] >= '1' && f[i][1] <= '8')
+        kanji.insert(f[0]);
+  }
+  return kanji;
+}
+
+// Pairs of compounds judged different words though they sound alike, one
+// pair a line ("関心 感心").
+std::set<std::pair<std::string, std::string>> homophones() {
+  std::ifstream in(kHomophones);
+  std::set<std::pair<std::string, std::string>> pairs;
+  for (std::string line; std::getline(in, line);) {
+    auto f = fields(line, ' ');
+    if (f.size() == 2 && line[0] != '#') pairs.insert({std::min(f[0], f[1]), std::max(f[0], f[1])});
+  }
+  return pairs;
 }
 
 std::size_t lines(const std::string& path) {
@@ -61,11 +102,18 @@ std::size_t lines(const std::string& path) {
   return n;
 }
 
-TEST(ShippedContentTest, EveryCompoundIsADictionaryWord) {
+TEST(ShippedContentTest, EveryCompoundIsAnEverydayDictionaryWord) {
   ASSERT_TRUE(std::filesystem::is_directory(kDictionary))
       << kDictionary << " is missing: tools/setup.sh installs mecab-ipadic";
+  ASSERT_TRUE(std::filesystem::exists(kKanjidic))
+      << kKanjidic << " is missing: tools/setup.sh installs kanjidic";
   const auto words = dictionaryWords();
+  const auto joyo = joyoKanji();
+  const auto alike = homophones();
   ASSERT_GT(words.size(), 10000u);
+  ASSERT_GT(joyo.size(), 2000u);
+  ASSERT_LT(joyo.size(), 2200u);
+  ASSERT_FALSE(alike.empty()) << kHomophones;
   const std::string path = data::DataFolder() + std::string(data::kNijiJyukugoFile);
   auto records = readJyukugo(path);
   // No record of the file is dropped as unusable.
@@ -75,9 +123,31 @@ TEST(ShippedContentTest, EveryCompoundIsADictionaryWord) {
   for (const auto& r : records) {
     const std::string centre = centreKanji(r);
     EXPECT_TRUE(centres.insert(centre).second) << centre << " is the centre of two records";
-    for (const auto* list : {&r.saki, &r.ato})
-      for (const auto& c : list->list())
-        EXPECT_TRUE(words.count(c)) << c << " (centre " << centre << ")";
+    for (const auto* list : {&r.saki, &r.ato}) {
+      const auto compounds = list->list();
+      for (std::size_t i = 0; i < compounds.size(); ++i) {
+        const std::string& c = compounds[i];
+        auto word = words.find(c);
+        if (word == words.end()) {
+          ADD_FAILURE() << c << " (centre " << centre << ") is no dictionary word";
+          continue;
+        }
+        for (const auto& k : utf8Characters(c))
+          EXPECT_TRUE(joyo.count(k))
+              << c << " (centre " << centre << "): " << k << " is no jouyou kanji";
+        // One word written two ways (淡白, 淡泊) would stand twice in the list.
+        for (std::size_t j = i + 1; j < compounds.size(); ++j) {
+          auto other = words.find(compounds[j]);
+          if (other == words.end() ||
+              alike.count({std::min(c, compounds[j]), std::max(c, compounds[j])}))
+            continue;
+          for (const auto& reading : word->second)
+            EXPECT_FALSE(other->second.count(reading))
+                << c << " and " << compounds[j] << " (centre " << centre << ") both read "
+                << reading << "; if they are different words, list them in " << kHomophones;
+        }
+      }
+    }
   }
 }
 
