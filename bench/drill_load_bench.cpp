@@ -70,12 +70,12 @@ int printButtons() {
   ui::qt::FormWindow window(menu);
   window.ensurePolished();
   window.adjustSize();
-  for (const auto& d : app::kDrills) {
-    QWidget* button = window.widgetFor({std::string(d.button)});
+  for (const auto* d : app::drillInfos()) {
+    QWidget* button = window.widgetFor({std::string(d->menuButton)});
     if (!button) return 1;
     const QPoint centre = button->mapTo(&window, button->rect().center());
-    std::printf("%.*s %d %d\n", static_cast<int>(d.opens.size()), d.opens.data(), centre.x(),
-                centre.y());
+    std::printf("%.*s %d %d\n", static_cast<int>(d->formName.size()), d->formName.data(),
+                centre.x(), centre.y());
   }
   return 0;
 }
@@ -128,8 +128,8 @@ int main(int argc, char** argv) {
   soak::writeLargestData(largest.path());
   for (const auto& [set, folder] : {std::pair<std::string, std::string>{"shipped", shipped},
                                     std::pair<std::string, std::string>{"largest", largest.path()}})
-    for (const auto& d : app::kDrills) {
-      const std::string name(d.opens);
+    for (const auto* d : app::drillInfos()) {
+      const std::string name(d->formName);
       benchmark::RegisterBenchmark(("load/" + name + "/" + set).c_str(), loadModel, folder, name)
           ->Unit(benchmark::kMicrosecond);
       benchmark::RegisterBenchmark(("window/" + name + "/" + set).c_str(), loadWindow, folder, name)

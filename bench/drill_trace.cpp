@@ -82,10 +82,9 @@ int main(int argc, char** argv) {
   const std::string form = argv[1];
   const int repeats = argc > 2 ? std::atoi(argv[2]) : 3;
 
-  std::string button;
-  for (const auto& d : app::kDrills)
-    if (d.opens == form) button = d.button;
-  if (button.empty()) return 2;
+  const auto* drill = app::findDrill(form);
+  if (!drill) return 2;
+  const std::string button(drill->menuButton);
 
   ui::SystemClock clock;
   ui::ClockSeededRandom random(clock);

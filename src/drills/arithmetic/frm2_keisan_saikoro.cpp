@@ -7,7 +7,7 @@ namespace zunobi::drills {
 namespace {
 
 const drills::DrillFrame kFrame{
-    .formName = Frm2KeisanSaikoro::kName,
+    .formName = Frm2KeisanSaikoro::kInfo.formName,
     .caption = "計算問題・さいころ",
     .clientWidth = 11940,
     .clientHeight = 6525,

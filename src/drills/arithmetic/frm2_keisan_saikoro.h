@@ -13,7 +13,16 @@ namespace zunobi::drills {
 
 class Frm2KeisanSaikoro final : public drills::DrillWindow {
  public:
-  static constexpr std::string_view kName = "frm2KeisanSaikoro";
+  static constexpr DrillInfo kInfo{
+      .formName = "frm2KeisanSaikoro",
+      .menuButton = "cmdKeisanSaikoro",
+      .menuCaption = "計算・さいころ",
+      .menuLabel = "lblCompSaiko",
+      .description =
+          "サイコロの裏の目数の計算を行う。（サイコロの裏表の目の合計は７）。計算力と視覚力が向上す"
+          "る。",
+      .tenQuestionRuns = true,
+  };
   explicit Frm2KeisanSaikoro(ui::Services& services);
 
   const KeisanRun& run() const { return run_; }

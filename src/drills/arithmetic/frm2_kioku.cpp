@@ -7,7 +7,16 @@
 namespace zunobi::drills {
 
 const KiokuVariant Frm2Kioku::kKioku1{
-    .formName = "frm2Kioku1",
+    .info =
+        {
+            .formName = "frm2Kioku1",
+            .menuButton = "cmdKioku1",
+            .menuCaption = "記憶・計算Ⅰ",
+            .menuLabel = "lblMemoComp1",
+            .description =
+                "計算を行った後、質問を考え、計算の結果を答える。記憶力と処理能力が向上する。",
+            .tenQuestionRuns = true,
+        },
     .caption = "記憶・計算問題Ⅰ",
     .title = "記憶･計算Ⅰ",
     .setumei = "①算式の結果を記憶\r\n②質問に答える\r\n③計算の結果を入力",
@@ -19,7 +28,16 @@ const KiokuVariant Frm2Kioku::kKioku1{
 };
 
 const KiokuVariant Frm2Kioku::kKioku2{
-    .formName = "frm2Kioku2",
+    .info =
+        {
+            .formName = "frm2Kioku2",
+            .menuButton = "cmdKioku2",
+            .menuCaption = "記憶・計算Ⅱ",
+            .menuLabel = "lblMemoComp2",
+            .description = "計算を行った後、2つの質問を考え、計算の結果を答える。"
+                           "記憶力と処理能力と生活力が向上する。",
+            .tenQuestionRuns = true,
+        },
     .caption = "記憶・計算問題Ⅱ",
     .title = "記憶･計算Ⅱ",
     .setumei = "①算式の結果を記憶\r\n②質問に答える\r\n③質問に答える\r\n④計算の結果を入力",
@@ -45,7 +63,7 @@ constexpr ui::Rect kMessagePlace{480, 3480, 9015, 1335};
 
 drills::DrillFrame frameOf(const KiokuVariant& v) {
   return {
-      .formName = v.formName,
+      .formName = v.info.formName,
       .caption = v.caption,
       .clientWidth = 9945,
       .clientHeight = v.clientHeight,

@@ -17,7 +17,7 @@
 namespace zunobi::drills {
 
 struct KiokuVariant {
-  std::string_view formName;
+  DrillInfo info;
   std::string_view caption;
   std::string_view title;
   std::string_view setumei;

@@ -9,7 +9,7 @@ namespace zunobi::drills {
 namespace {
 
 const drills::DrillFrame kFrame{
-    .formName = Frm21NijiJyukugo::kName,
+    .formName = Frm21NijiJyukugo::kInfo.formName,
     .caption = "二字熟語",
     .clientWidth = 9645,
     .clientHeight = 6735,

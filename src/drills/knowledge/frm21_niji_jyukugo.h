@@ -16,7 +16,13 @@ namespace zunobi::drills {
 
 class Frm21NijiJyukugo final : public drills::DrillWindow {
  public:
-  static constexpr std::string_view kName = "frm21NijiJyukugo";
+  static constexpr DrillInfo kInfo{
+      .formName = "frm21NijiJyukugo",
+      .menuButton = "cmdNijiJyukugo",
+      .menuCaption = "二字熟語",
+      .menuLabel = "lblJyukugo",
+      .description = "四つの熟語に共通する漢字を考える。思考力がアップ。",
+  };
   explicit Frm21NijiJyukugo(ui::Services& services);
 
   // Reads the file while the menu is up, for the load to take if it is

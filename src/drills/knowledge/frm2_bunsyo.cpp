@@ -8,7 +8,7 @@ namespace zunobi::drills {
 namespace {
 
 const drills::DrillFrame kFrame{
-    .formName = Frm2Bunsyo::kName,
+    .formName = Frm2Bunsyo::kInfo.formName,
     .caption = "文章問題",
     .clientWidth = 14190,
     .clientHeight = 8115,

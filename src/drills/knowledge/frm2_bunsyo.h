@@ -14,7 +14,13 @@ namespace zunobi::drills {
 
 class Frm2Bunsyo final : public drills::DrillWindow {
  public:
-  static constexpr std::string_view kName = "frm2Bunsyo";
+  static constexpr DrillInfo kInfo{
+      .formName = "frm2Bunsyo",
+      .menuButton = "cmdMondai",
+      .menuCaption = "文章問題",
+      .menuLabel = "lblBun",
+      .description = "表示された日常の定型文書を記憶し、出された質問に答える。記憶力が向上する。",
+  };
   static constexpr std::string_view kReadFirst = "問題文を理解したら、「質問」ボタンをクリック";
   explicit Frm2Bunsyo(ui::Services& services);
 

@@ -14,7 +14,8 @@ namespace {
 
 drills::DrillFrame frameFor(data::QuizList kind) {
   return {
-      .formName = kind == data::QuizList::Nazonazo ? Frm2Quiz::kNazoName : Frm2Quiz::kQuizName,
+      .formName =
+          (kind == data::QuizList::Nazonazo ? Frm2Quiz::kNazoInfo : Frm2Quiz::kQuizInfo).formName,
       .caption = "クイズ問題ー「ハルモ」",
       .clientWidth = 9990,
       .clientHeight = 7440,

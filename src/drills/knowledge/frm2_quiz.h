@@ -17,8 +17,22 @@ namespace zunobi::drills {
 
 class Frm2Quiz final : public drills::DrillWindow {
  public:
-  static constexpr std::string_view kNazoName = "frm2Nazo";
-  static constexpr std::string_view kQuizName = "frm2Quiz";
+  static constexpr DrillInfo kNazoInfo{
+      .formName = "frm2Nazo",
+      .menuButton = "cmdNazo",
+      .menuCaption = "なぞなぞ",
+      .menuLabel = "Label3",
+      .description = "「なぞなぞ」で、童心に返る。いつまでも、子供心を",
+  };
+  static constexpr DrillInfo kQuizInfo{
+      .formName = "frm2Quiz",
+      .menuButton = "cmdQuiz",
+      .menuCaption = "クイズ",
+      .menuLabel = "lblQuiz",
+      .description =
+          "クイズの問題に解答する。昔の出来事を中心の題材。思い出すことにより、脳が活性化するととと"
+          "もに、思い出が蘇る。",
+  };
   static constexpr std::string_view kFinished = "お疲れ様でした。全ての問題を終了しました。";
   // Shown in place of text bytes that are not CP932.
   static constexpr std::string_view kBadBytesMark = "〓";

@@ -8,6 +8,60 @@
 #include "ui/text.h"
 
 namespace zunobi::drills {
+
+const SuujiretuVariant SuujiretuWindow::kSuujiretu1{
+    .info =
+        {
+            .formName = "frm2KiokuSuujiretu1",
+            .menuButton = "cmdKiokuSuujiretu",
+            .menuCaption = "記憶・数字列１",
+            .menuLabel = "lblMemoSuji1",
+            .description = "数字列を記憶し、提示された桁位置思い出す。記憶力と企画力が向上する。",
+        },
+    .title = "記憶・数字列１",
+    .answerInstruction = "②質問の位置順に数字を入力してください（入力したら、「ENTER」キーを押す）",
+    .header = "　１　　　　　　　　　２　　　　　　　　　３　　　　　　　　　４　　（数字列番号）",
+    .digitCount = 4,
+    .clientWidth = 11535,
+    .clientHeight = 6840,
+    .mondaiWidth = 5415,
+    .shitumonHeight = 855,
+    .timeOverLeft = 2640,
+    .timeOverWidth = 4935,
+    .kotaeWidth = 1935,
+    .resultPoints = 12,
+    .question = suujiretu::recallQuestion,
+    .answer = suujiretu::recallAnswer,
+};
+
+const SuujiretuVariant SuujiretuWindow::kSuujiretu2{
+    .info =
+        {
+            .formName = "frm2KiokuSuujiretu2",
+            .menuButton = "cmdKiokuSuujiretu2",
+            .menuCaption = "記憶・数字列２",
+            .menuLabel = "lblMemoSuji2",
+            .description =
+                "数字列を記憶し、提示された桁位置で計算を行う。記憶力と計算力や構想力が向上する。",
+        },
+    .title = "記憶・数字列２",
+    .answerInstruction = "②質問の結果の数字を入力してください（入力したら、「ENTER」キーを押す）",
+    .header =
+        "　１　　　　　　　　　２　　　　　　　　　３　　　　　　　　　４　　　　　　　　　５　　　"
+        "　　　　　　６　　（数字列番号）",
+    .digitCount = 6,
+    .clientWidth = 11535,
+    .clientHeight = 6840,
+    .mondaiWidth = 7935,
+    .shitumonHeight = 1695,
+    .timeOverLeft = 2520,
+    .timeOverWidth = 5055,
+    .kotaeWidth = 1815,
+    .resultPoints = 11.25,
+    .question = suujiretu::sumQuestion,
+    .answer = suujiretu::sumAnswer,
+};
+
 namespace {
 
 constexpr std::uint32_t kGreen = 0x008000;
@@ -17,7 +71,7 @@ constexpr std::int32_t kRansuuRange = 1000;
 
 drills::DrillFrame frameOf(const SuujiretuVariant& v) {
   return {
-      .formName = v.formName,
+      .formName = v.info.formName,
       .caption = "記憶・数字列",
       .clientWidth = v.clientWidth,
       .clientHeight = v.clientHeight,
@@ -31,7 +85,7 @@ drills::DrillFrame frameOf(const SuujiretuVariant& v) {
 std::vector<ui::ControlSpec> controlTable(const SuujiretuVariant& v) {
   using namespace ui;
   if (v.digitCount < 4 || v.digitCount > kMaxSuuji || !v.question || !v.answer)
-    throw std::logic_error(std::string(v.formName) + ": incomplete digit-sequence variant");
+    throw std::logic_error(std::string(v.info.formName) + ": incomplete digit-sequence variant");
   std::vector<ControlSpec> rows{
       label("Label1", v.title, {3480, 240, 3015, 615}).bold(21.75).colour(colours::Red),
       label("lblSetumei", "", {2760, 960, 3975, 735}),

@@ -1,6 +1,6 @@
-// The shared skeleton of the two digit-sequence drills: digits shown for a
-// chosen time under their position numbers, then hidden and asked for in a
-// random order of positions. A variant table supplies what differs.
+// The two digit-sequence drills: digits shown for a chosen time under their
+// position numbers, then hidden and asked for in a random order of
+// positions. A variant table supplies what differs.
 #pragma once
 
 #include <array>
@@ -19,7 +19,7 @@ namespace zunobi::drills {
 inline constexpr int kMaxSuuji = 6;
 
 struct SuujiretuVariant {
-  std::string_view formName;
+  DrillInfo info;
   std::string_view title;
   // Second line of the instructions: what to type.
   std::string_view answerInstruction;
@@ -44,12 +44,16 @@ inline constexpr std::string_view kSetumeiFirstLine =
 inline constexpr std::string_view kTimeOverText =
     "！タイムオーバー　「質問」ボタンをクリックして続けてください";
 
-class SuujiretuWindow : public drills::DrillWindow {
+class SuujiretuWindow final : public drills::DrillWindow {
  public:
-  const SuujiretuVariant& variant() const { return variant_; }
+  // "記憶・数字列１": four digits recalled in a random order of positions.
+  static const SuujiretuVariant kSuujiretu1;
+  // "記憶・数字列２": six digits, two pairs of them added as two-digit numbers.
+  static const SuujiretuVariant kSuujiretu2;
 
- protected:
   SuujiretuWindow(ui::Services& services, const SuujiretuVariant& variant);
+
+  const SuujiretuVariant& variant() const { return variant_; }
 
  private:
   // The steps of a turn, in order; show() sets what each one shows.

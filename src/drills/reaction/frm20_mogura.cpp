@@ -9,7 +9,7 @@ namespace zunobi::drills {
 namespace {
 
 const drills::DrillFrame kFrame{
-    .formName = Frm20Mogura::kName,
+    .formName = Frm20Mogura::kInfo.formName,
     .caption = "もぐらたたき",
     .clientWidth = 11175,
     .clientHeight = 7200,

@@ -11,7 +11,14 @@ namespace zunobi::drills {
 
 class Frm20Mogura final : public drills::DrillWindow {
  public:
-  static constexpr std::string_view kName = "frm20Mogura";
+  static constexpr DrillInfo kInfo{
+      .formName = "frm20Mogura",
+      .menuButton = "cmdMogura",
+      .menuCaption = "もぐらたたき",
+      .menuLabel = "lblMogu",
+      .description =
+          "○の表示されているボタンをクリックする。素早く対応することで、気分を喚起できる",
+  };
   static constexpr int kCells = 9;
   static constexpr int kLastTick = 20;
   explicit Frm20Mogura(ui::Services& services);

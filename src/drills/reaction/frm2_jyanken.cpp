@@ -9,7 +9,7 @@ namespace zunobi::drills {
 namespace {
 
 const drills::DrillFrame kFrame{
-    .formName = Frm2Jyanken::kName,
+    .formName = Frm2Jyanken::kInfo.formName,
     .caption = "じゃんけん",
     .clientWidth = 11415,
     .clientHeight = 7560,

@@ -13,7 +13,14 @@ namespace zunobi::drills {
 
 class Frm2Jyanken final : public drills::DrillWindow {
  public:
-  static constexpr std::string_view kName = "frm2Jyanken";
+  static constexpr DrillInfo kInfo{
+      .formName = "frm2Jyanken",
+      .menuButton = "cmdJyanken",
+      .menuCaption = "じゃんけん",
+      .menuLabel = "lblJyan",
+      .description =
+          "提示されたじゃんけんの手と、求められた対応に合った手を答える。脳の活性化ができる。",
+  };
   explicit Frm2Jyanken(ui::Services& services);
 
   // The steps of a round, each setting what the window shows.

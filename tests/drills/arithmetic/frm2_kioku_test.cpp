@@ -149,7 +149,7 @@ const Question kRun[] = {
 
 TEST(Frm2Kioku, PlaysAWholeRunThroughItsStates) {
   for (const KiokuVariant* v : kVariants) {
-    SCOPED_TRACE(v->formName);
+    SCOPED_TRACE(v->info.formName);
     const int n = 25;
     Kioku k(*v, rows(n));
     auto& f = k.f;
@@ -218,7 +218,7 @@ TEST(Frm2Kioku, PlaysAWholeRunThroughItsStates) {
 
 TEST(Frm2Kioku, EachStartShufflesTheTableReadAtLoad) {
   for (const KiokuVariant* v : kVariants) {
-    SCOPED_TRACE(v->formName);
+    SCOPED_TRACE(v->info.formName);
     const int n = 10 * (v == &Frm2Kioku::kKioku1 ? 1 : 2);  // just enough: every row shows
     Kioku k(*v, rows(n));
     auto& r = k.f.t.random;
@@ -255,7 +255,7 @@ TEST(Frm2Kioku, NoRowTwiceInARun) {
   std::uniform_real_distribution<double> uniform(0.0, 1.0);
   for (const KiokuVariant* v : kVariants) {
     for (int n : {20, 21, 37, 500}) {
-      SCOPED_TRACE(std::string(v->formName) + " of " + std::to_string(n));
+      SCOPED_TRACE(std::string(v->info.formName) + " of " + std::to_string(n));
       Kioku k(*v, rows(n));
       for (int i = 0; i < 30 * (n + 40); ++i) k.f.t.random.push(uniform(gen));
       for (int run = 0; run < 30; ++run) {
@@ -292,7 +292,7 @@ TEST(Frm2Kioku, AFileItCannotUseIsToldAndNoRunStarts) {
        "「記憶用文章.csv」：文章が0件しかありません（20件以上必要です）"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.v->formName) + ": " + c.what);
+    SCOPED_TRACE(std::string(c.v->info.formName) + ": " + c.what);
     Kioku k(*c.v, c.csv);
     auto& w = *k.f.w;
     if (!c.message) {
@@ -306,8 +306,9 @@ TEST(Frm2Kioku, AFileItCannotUseIsToldAndNoRunStarts) {
     EXPECT_EQ(onScreen(w), kNoData);
     EXPECT_EQ(k.f.t.random.draws(), 0u);
     w.click("cmdToMenu");
-    EXPECT_EQ(k.f.t.navigator.calls,
-              (std::vector<std::string>{"show frm1Main", "unload " + std::string(c.v->formName)}));
+    EXPECT_EQ(
+        k.f.t.navigator.calls,
+        (std::vector<std::string>{"show frm1Main", "unload " + std::string(c.v->info.formName)}));
   }
 }
 
@@ -340,14 +341,15 @@ TEST(Frm2Kioku, LongRunsInWholeMinutesAndAcrossMidnight) {
 TEST(Frm2Kioku, LeavesForTheMenuFromAnyStep) {
   for (const KiokuVariant* v : kVariants) {
     for (int clicks = 0; clicks <= 4; ++clicks) {
-      SCOPED_TRACE(std::string(v->formName) + " after " + std::to_string(clicks));
+      SCOPED_TRACE(std::string(v->info.formName) + " after " + std::to_string(clicks));
       Kioku k(*v, rows(20));
       const char* steps[] = {"cmdKaishi", "cmdNext1", "cmdNext2", "cmdNext3", "cmdTugi"};
       for (int i = 0; i < clicks; ++i)
         if (k.f.w->has(steps[i])) k.f.w->click(steps[i]);
       k.f.w->click("cmdToMenu");
-      EXPECT_EQ(k.f.t.navigator.calls,
-                (std::vector<std::string>{"show frm1Main", "unload " + std::string(v->formName)}));
+      EXPECT_EQ(
+          k.f.t.navigator.calls,
+          (std::vector<std::string>{"show frm1Main", "unload " + std::string(v->info.formName)}));
     }
   }
 }

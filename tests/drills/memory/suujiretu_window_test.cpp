@@ -1,3 +1,5 @@
+#include "drills/memory/suujiretu_window.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -6,8 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "drills/memory/frm2_kioku_suujiretu1.h"
-#include "drills/memory/frm2_kioku_suujiretu2.h"
 #include "support/forms.h"
 #include "ui/services_real.h"
 #include "ui/testing.h"
@@ -30,8 +30,8 @@ const Names kAnswering{"lblShitumon", "txtAnswer", "lblKaishiJikoku"};
 const Names kResult{"lblKotae", "lblKeikaJikan", "cmdKaishi", "txtAnswer"};
 
 std::shared_ptr<SuujiretuWindow> make(int variant, ui::Services& s) {
-  if (variant == 0) return std::make_shared<Frm2KiokuSuujiretu1>(s);
-  return std::make_shared<Frm2KiokuSuujiretu2>(s);
+  return std::make_shared<SuujiretuWindow>(
+      s, variant == 0 ? SuujiretuWindow::kSuujiretu1 : SuujiretuWindow::kSuujiretu2);
 }
 
 // A loaded window on test services, its draws scripted.
