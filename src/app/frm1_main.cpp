@@ -67,10 +67,12 @@ std::vector<ui::ControlSpec> controlTable() {
                          {r.labelLeft, r.top, end - r.labelLeft, kRowHeight})
                        .size(9.75));
   }
-  rows.push_back(picture("Image1", ":/zunobi/harumo.jpg", {13200, 7680, 1890, 780}));
-  rows.push_back(menu("mnuInfo", "【情　　報】"));
-  rows.push_back(menu("mnuHarumo", "ハルモ").in("mnuInfo"));
-  rows.push_back(menu("mnuKankyo", "環境作成"));
+  rows.push_back(picture("Image1", ":/zunobi/harumo.jpg", {13200, 7680, 1890, 780})
+                     .named("「ハルモ」と書かれた絵"));
+  // The menu bar in the descriptions' size.
+  rows.push_back(menu("mnuInfo", "【情　　報】").size(9.75));
+  rows.push_back(menu("mnuHarumo", "ハルモ").in("mnuInfo").size(9.75));
+  rows.push_back(menu("mnuKankyo", "環境作成").size(9.75));
   return rows;
 }
 
@@ -80,6 +82,7 @@ Frm1Main::Frm1Main(ui::Services& services)
     : ui::Form(services, std::string(kName), controlTable()) {
   setCaption("ズノビー「ハルモ」");
   setClientSize(kClientWidth, kClientHeight);
+  setHub(true);
   setTabOrder({{"cmdEnd"},
                {"cmdMondai"},
                {"cmdKeisan"},

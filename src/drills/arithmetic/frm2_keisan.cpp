@@ -28,14 +28,17 @@ std::vector<ui::ControlSpec> controlTable() {
       label("lblJikoku", "", {4560, 1800, 1695, 495}).size(12),
       label("lblKaishiJikan", "", {4560, 2400, 1695, 615}).size(12),
       button("cmdToMenu", "メニューへ戻る", {6960, 360, 1575, 735}).bold(12),
-      label("lblQsNo", "", {480, 3240, 1215, 495}).bold(kQuestionPt),
+      label("lblQsNo", "", {480, 3240, 1215, 495}).bold(kQuestionPt).notice(),
       label("lblAtai1", "", {480, 4080, 855, 495}).bold(kQuestionPt),
       label("lblEnzan", "", {1680, 4080, 855, 495}).bold(kQuestionPt),
       label("lblAtai2", "", {2760, 4080, 855, 495}).bold(kQuestionPt),
       label("lblEq", "＝", {3840, 4080, 735, 495}).bold(kQuestionPt),
-      textBox("txtAnswer", {4920, 3960, 1575, 735}).bold(kQuestionPt).labelledBy("lblQsNo"),
-      label("lblKotae", "", {6840, 3960, 2655, 1095}).face(faces::Gothic).size(11.25),
-      label("lblKekka", "", {6840, 2520, 2775, 1335}).bold(kQuestionPt),
+      textBox("txtAnswer", {4920, 3960, 1575, 735})
+          .bold(kQuestionPt)
+          .labelledBy("lblQsNo")
+          .input(InputKind::Digits),
+      label("lblKotae", "", {6840, 3960, 2655, 1095}).face(faces::Gothic).size(11.25).notice(),
+      label("lblKekka", "", {6840, 2520, 2775, 1335}).bold(kQuestionPt).notice(),
   };
 }
 

@@ -1,5 +1,7 @@
 #include "drills/arithmetic/frm2_keisan_saikoro.h"
 
+#include <algorithm>
+
 #include "ui/controls.h"
 #include "ui/text.h"
 
@@ -31,6 +33,9 @@ constexpr int kPipSize = 255;
 // Grid cell (column, row) of pip k.
 constexpr int kPipCell[kPipsPerDie][2] = {{0, 0}, {1, 0}, {2, 0}, {0, 2}, {1, 2}, {2, 2}, {1, 1}};
 
+// A die's face as it is read: "５".
+constexpr std::string_view kFaceNames[] = {"０", "１", "２", "３", "４", "５", "６"};
+
 // The question labels; the summary label lblKekka is cleared only at load.
 constexpr std::string_view kQuestionLabels[] = {"lblQsNo",  "lblAtai1",  "lblAtai2", "lblAtai3",
                                                 "lblEnzan", "lblEnzan2", "lblEq",    "lblKotae"};
@@ -45,13 +50,15 @@ std::vector<ui::ControlSpec> controlTable() {
       label("lblJikoku", "", {4560, 1800, 1695, 495}).size(12),
       label("lblKaishiJikan", "", {4560, 2400, 1695, 615}).size(12),
       button("cmdKaishi", "開始", {1920, 2040, 1575, 975}).bold(12),
-      label("lblQsNo", "", {480, 3240, 1215, 495}).bold(kQuestionPt),
+      label("lblQsNo", "", {480, 3240, 1215, 495}).bold(kQuestionPt).notice(),
   };
   for (int d = 0; d < kDice; ++d) {
-    rows.push_back(frame("fraSaikoro", d, "", {kDieLeft[d], kDieTop, kDieWidth, kDieHeight}));
+    rows.push_back(frame("fraSaikoro", d, "", {kDieLeft[d], kDieTop, kDieWidth, kDieHeight})
+                       .look(Look::Picture));
     for (int k = 0; k < kPipsPerDie; ++k) {
       const Rect pip{kPipColumn[kPipCell[k][0]], kPipRow[kPipCell[k][1]], kPipSize, kPipSize};
-      rows.push_back(option("optMe", kPipsPerDie * d + k, "", pip).in("fraSaikoro", d));
+      rows.push_back(
+          option("optMe", kPipsPerDie * d + k, "", pip).in("fraSaikoro", d).look(Look::Pip));
     }
   }
   rows.insert(
@@ -60,9 +67,13 @@ std::vector<ui::ControlSpec> controlTable() {
           label("lblEnzan", "", {2040, 4560, 615, 495}).bold(kQuestionPt),
           label("lblEnzan2", "", {4800, 4560, 735, 495}).bold(kQuestionPt),
           label("lblEq", "", {7680, 4560, 495, 495}).bold(kQuestionPt),
-          textBox("txtAnswer", {8520, 4440, 1575, 735}).bold(kQuestionPt).labelledBy("lblQsNo"),
-          label("lblKotae", "", {8520, 5400, 1935, 855}).face(faces::Gothic).size(11.25),
+          textBox("txtAnswer", {8520, 4440, 1575, 735})
+              .bold(kQuestionPt)
+              .labelledBy("lblQsNo")
+              .input(InputKind::Digits),
+          label("lblKotae", "", {8520, 5400, 1935, 855}).face(faces::Gothic).size(11.25).notice(),
           label("lblKekka", "", {7320, 2160, 2775, 1335})
+              .notice()
               .bold(kQuestionPt)
               .colour(colours::DarkRed),
           label("lblAtai1", "", {360, 5640, 855, 495}).bold(kQuestionPt),
@@ -124,6 +135,9 @@ void Frm2KeisanSaikoro::MeHyouji(int d, int v) {
   const Pips pips = FacePips(v);
   for (int k = 0; k < kPipsPerDie; ++k)
     control("optMe", kPipsPerDie * d + k).setVisible(pips[static_cast<std::size_t>(k)]);
+  // A die reads as its face: "さいころ　５".
+  control("fraSaikoro", d)
+      .setAccessibleName("さいころ　" + std::string(kFaceNames[std::clamp(v, 0, 6)]));
 }
 
 void Frm2KeisanSaikoro::SaikoroMondai() {

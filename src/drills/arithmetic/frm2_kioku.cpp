@@ -84,7 +84,7 @@ std::vector<ui::ControlSpec> controlTable(const KiokuVariant& v) {
       button("cmdKaishi", "開始", {1920, 1200, 2415, 855}).bold(kButtonPt),
       label("lblJikoku", "", {8040, 1560, 1695, 495}).size(12),
       label("lblKaishiJikan", "", {8040, 2160, 1695, 615}).size(12),
-      label("lblQsNo", "", {480, 2280, 1215, 495}).bold(kQuestionPt),
+      label("lblQsNo", "", {480, 2280, 1215, 495}).bold(kQuestionPt).notice(),
       label("lblAtai1", "", {480, 2880, 855, 495}).bold(kQuestionPt),
       label("lblEnzan", "", {1680, 2880, 855, 495}).bold(kQuestionPt),
       label("lblAtai2", "", {2760, 2880, 855, 495}).bold(kQuestionPt),
@@ -100,12 +100,14 @@ std::vector<ui::ControlSpec> controlTable(const KiokuVariant& v) {
   }
   const std::int32_t top = v.answerTop;
   rows.push_back(label("lblAnswer", "", v.answerPrompt).size(9.75));
+  rows.push_back(textBox("txtAnswer", {4440, top, 1575, 735})
+                     .bold(kQuestionPt)
+                     .labelledBy("lblAnswer")
+                     .input(InputKind::Digits));
   rows.push_back(
-      textBox("txtAnswer", {4440, top, 1575, 735}).bold(kQuestionPt).labelledBy("lblAnswer"));
-  rows.push_back(
-      label("lblKotae", "", {6240, top + 120, 1575, 615}).face(faces::Gothic).size(11.25));
+      label("lblKotae", "", {6240, top + 120, 1575, 615}).face(faces::Gothic).size(11.25).notice());
   rows.push_back(button("cmdTugi", "次の問題", {8040, 5520, 1455, 735}).bold(kButtonPt));
-  rows.push_back(label("lblKekka", "", {6720, 3720, 2775, 1335}).bold(kQuestionPt));
+  rows.push_back(label("lblKekka", "", {6720, 3720, 2775, 1335}).bold(kQuestionPt).notice());
   rows.push_back(button("cmdToMenu", "メニューへ戻る", {8160, 360, 1575, 735}).bold(kButtonPt));
   return rows;
 }

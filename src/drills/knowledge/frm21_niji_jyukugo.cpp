@@ -45,7 +45,7 @@ std::vector<ui::ControlSpec> controlTable() {
       label("lblSetumei", "", {1080, 960, 4215, 375}).colour(colours::DarkBlue),
       label("lblJikoku", "", {5520, 240, 2295, 495}),
       label("lblJikanStart", "", {5520, 960, 2295, 375}),
-      label("lblJikanEnd", "", {3480, 3960, 1935, 495}).bold(9).colour(colours::DarkRed),
+      label("lblJikanEnd", "", {3480, 3960, 1935, 495}).bold(9).colour(colours::DarkRed).notice(),
       frame("Frame2", "問題メニュー", {600, 1680, 2295, 2295}),
       option("optMenu", 0, "トレーニング", {240, 360, 1695, 375}).in("Frame2"),
       option("optMenu", 1, "１０問", {240, 960, 1695, 375}).in("Frame2"),
@@ -61,13 +61,14 @@ std::vector<ui::ControlSpec> controlTable() {
                        .bold(36)
                        .colour(colours::DarkBlue)
                        .centred()
-                       .bordered());
+                       .bordered()
+                       .notice());
   }
   rows.insert(rows.end(), {
                               button("cmdKotae", kShowAnswer, {3720, 4800, 1695, 855}),
                               button("cmdBreake", "やめる", {3720, 5880, 1695, 735}),
                               label("lblCharngeSu", "", {6480, 4920, 1815, 615}),
-                              label("lblKeikaTime", "", {6480, 5760, 2055, 495}),
+                              label("lblKeikaTime", "", {6480, 5760, 2055, 495}).notice(),
                               button("cmdToMenu", "メニューへ戻る", {8280, 360, 1215, 975}),
                           });
   return rows;

@@ -30,16 +30,16 @@ std::vector<ui::ControlSpec> controlTable() {
   return {
       label("Label1", "文章問題", {4560, 360, 2295, 495}).bold(15.75),
       label("Label2", "問題文", {240, 840, 1335, 255}),
-      label("lblBunsyo", "", {360, 1320, 9135, 6255}).face(faces::Gothic),
+      label("lblBunsyo", "", {360, 1320, 9135, 6255}).face(faces::Gothic).notice(),
       button("cmdToMenu", "メニューへ戻る", {12360, 240, 1575, 855}),
       label("lblJikoku", "", {9720, 240, 1935, 375}),
       label("lblKaishiJikoku", "", {9720, 720, 2055, 375}),
       button("cmdMondai", "次の問題文表示", {9720, 1320, 1935, 1095}),
       label("lblSetumei", "", kSetumeiPlace),
       button("cmdQs", "質問", {9720, 2880, 1815, 495}),
-      label("lblQs", "", {9720, 3480, 4455, 495}),
+      label("lblQs", "", {9720, 3480, 4455, 495}).notice(),
       button("cmdAnswer", "答え", {9720, 4440, 1935, 495}),
-      label("lblAnswer", "", {9720, 5040, 4335, 495}),
+      label("lblAnswer", "", {9720, 5040, 4335, 495}).notice(),
       label("lblBunNo", "", {13200, 7320, 735, 495}),
   };
 }

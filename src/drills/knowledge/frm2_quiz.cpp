@@ -31,12 +31,12 @@ std::vector<ui::ControlSpec> controlTable() {
   return {
       button("cmdToMenu", "メニューへ戻る", {7440, 120, 1935, 855}),
       frame("Frame1", "問題", {240, 1080, 9375, 1335}),
-      label("lblQs", "", {120, 360, 9015, 855}).in("Frame1").face(faces::PMincho),
+      label("lblQs", "", {120, 360, 9015, 855}).in("Frame1").face(faces::PMincho).notice(),
       button("cmdAns", "解答を表示", {3120, 2520, 2895, 735}),
       frame("Frame2", "解答", {240, 3360, 9255, 1335}),
-      label("lblAns", "", {120, 360, 8895, 735}).in("Frame2").face(faces::PMincho),
+      label("lblAns", "", {120, 360, 8895, 735}).in("Frame2").face(faces::PMincho).notice(),
       frame("Frame3", "解説", {240, 5040, 7935, 2175}),
-      label("lblKaisetu", "", {120, 360, 7695, 1695}).in("Frame3").face(faces::PMincho),
+      label("lblKaisetu", "", {120, 360, 7695, 1695}).in("Frame3").face(faces::PMincho).notice(),
       label("lblNo", "", {8760, 6720, 855, 375}),
   };
 }

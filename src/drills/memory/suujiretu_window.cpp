@@ -100,18 +100,24 @@ std::vector<ui::ControlSpec> controlTable(const SuujiretuVariant& v) {
     rows.push_back(label("lblSuuji", k, "", {120 + 1200 * k, 360, 900, 900})
                        .in("fraMondai")
                        .bold(27.75)
-                       .centred());
+                       .centred()
+                       .notice());
   }
   rows.push_back(button("cmdShitumon", "質問", {720, 3840, 1335, 855}).hidden());
   rows.push_back(label("lblTimeOver", "", {v.timeOverLeft, 4080, v.timeOverWidth, 495})
-                     .colour(colours::DarkRed));
+                     .colour(colours::DarkRed)
+                     .notice());
   rows.push_back(
       label("lblShitumon", "", {1200, 4800, 6255, v.shitumonHeight}).size(14.25).colour(kGreen));
-  rows.push_back(
-      textBox("txtAnswer", {7800, 4680, 1335, 735}).size(14.25).hidden().labelledBy("lblShitumon"));
+  rows.push_back(textBox("txtAnswer", {7800, 4680, 1335, 735})
+                     .size(14.25)
+                     .hidden()
+                     .labelledBy("lblShitumon")
+                     .input(InputKind::Digits));
   rows.push_back(label("lblKotae", "", {7920, 5760, v.kotaeWidth, 855})
                      .face(faces::Gothic)
-                     .size(v.resultPoints));
+                     .size(v.resultPoints)
+                     .notice());
   rows.push_back(label("lblKeikaJikan", "", {10080, 5760, 1215, 735}).size(v.resultPoints));
   rows.push_back(label("lblGenzaiJikoku", "", {7080, 480, 1695, 495}));
   rows.push_back(label("lblKaishiJikoku", "", {7080, 1200, 1575, 495}));

@@ -70,8 +70,8 @@ std::vector<ui::ControlSpec> controlTable() {
       button("cmdKaishi", "開始", {480, 2280, 1575, 975}),
       button("cmdJyanken", "じゃんけん", {2640, 2280, 1575, 975}),
       frame("fraAite", "相手の手", {4680, 2280, 4455, 1095}),
-      label("lblJyanken", "", {240, 360, 1575, 495}).in("fraAite").bold(kHandPoints),
-      label("lblAction", "", {2040, 360, 2295, 495}).in("fraAite").bold(kHandPoints),
+      label("lblJyanken", "", {240, 360, 1575, 495}).in("fraAite").bold(kHandPoints).notice(),
+      label("lblAction", "", {2040, 360, 2295, 495}).in("fraAite").bold(kHandPoints).notice(),
       frame("fraOwnAction", "あなたの手は？", {3600, 3600, 3975, 2775}),
       button("cmdGuu", "グー", {kColumnLeft, 360, kAnswerWidth, kAnswerHeight}).in("fraOwnAction"),
       button("cmdTyoki", "チョキ", {kColumnLeft, 1200, kAnswerWidth, kAnswerHeight})
@@ -83,9 +83,12 @@ std::vector<ui::ControlSpec> controlTable() {
           .in("fraOwnAction"),
       button("cmdPaaTyoki", "パー・チョキ", {kColumnRight, 2040, kAnswerWidth, kAnswerHeight})
           .in("fraOwnAction"),
-      label("lblKekka", "", {8880, 3720, 1695, 735}).bold(kHandPoints).colour(colours::DarkRed),
+      label("lblKekka", "", {8880, 3720, 1695, 735})
+          .bold(kHandPoints)
+          .colour(colours::DarkRed)
+          .notice(),
       button("cmdBreake", "別のじゃんけんをする", {8760, 5400, 1455, 735}),
-      label("lblSeika", "", {6720, 6600, 4455, 615}).colour(colours::DarkRed),
+      label("lblSeika", "", {6720, 6600, 4455, 615}).colour(colours::DarkRed).notice(),
       label("lblGenzaiJikoku", "", {7560, 480, 1695, 495}),
       label("lblKaishiJikoku", "", {7560, 1200, 1695, 495}),
       button("cmdToMain", "メインへ戻る", {9480, 360, 1695, 975}),
