@@ -37,10 +37,10 @@ class Sample final : public Form {
             s, "frmSample",
             {
                 label("lblOut", "一行目\r\n二行目", {150, 150, 3000, 600}).colour(colours::DarkRed),
-                textBox("txtAnswer", {150, 900, 1500, 450}),
-                frame("fraDie", "", {150, 1500, 1455, 1575}),
-                option("optMe", 0, "", {120, 240, 255, 255}).in("fraDie"),
-                option("optMe", 1, "", {600, 240, 255, 255}).in("fraDie"),
+                textBox("txtAnswer", {150, 900, 1500, 450}).input(InputKind::Digits),
+                frame("fraDie", "", {150, 1500, 1455, 1575}).look(Look::Picture),
+                option("optMe", 0, "", {120, 240, 255, 255}).in("fraDie").look(Look::Pip),
+                option("optMe", 1, "", {600, 240, 255, 255}).in("fraDie").look(Look::Pip),
                 label("lblKanji", "山", {600, 720, 600, 600})
                     .in("fraDie")
                     .bold(20)
@@ -49,6 +49,7 @@ class Sample final : public Form {
             }) {
     setCaption("試験");
     setClientSize(6000, 4500);
+    setHub(true);
     onKeyPress("txtAnswer", [this](int key) {
       keys.push_back(key);
       typedAtEnter = control("txtAnswer").text();

@@ -2,12 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QBackingStore>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -39,10 +38,10 @@ Qt::Alignment alignmentOf(Align a) {
 // window has been shown and can tell.
 constexpr int kFrameAllowance = 40;
 
-QString fullWidthNumber(int n) {
-  QString s = QString::number(n);
-  for (QChar& c : s) c = QChar(c.unicode() - u'0' + 0xFF10);
-  return s;
+// Shown on screen: an empty notice without a border draws nothing, and is
+// not shown, so as not to be told to a screen reader.
+bool shownAsVisible(const Control& c) {
+  return c.visible() && !(c.notice() && c.caption().empty() && !c.border());
 }
 
 // Only a colour that differs is set: every palette change is propagated.
@@ -68,10 +67,7 @@ FormWindow::FormWindow() {
 
 FormWindow::FormWindow(std::shared_ptr<Form> form) : FormWindow() { attach(std::move(form)); }
 
-FormWindow::~FormWindow() {
-  detach();
-  dropRetired();
-}
+FormWindow::~FormWindow() { detach(); }
 
 void FormWindow::attach(std::shared_ptr<Form> form) {
   form_ = std::move(form);
@@ -90,59 +86,31 @@ void FormWindow::detach() {
   form_.reset();
 }
 
-void FormWindow::recycle() {
+QWidget* FormWindow::release() {
   detach();
-  hide();
   setWindowTitle(QString());
   setAccessibleName(QString());
-  if (strip_) setMenuWidget(nullptr);  // the window deletes it later itself
-  strip_ = nullptr;
-  if (QWidget* old = takeCentralWidget()) {
+  QWidget* old = takeCentralWidget();
+  if (old) {
+    old->setParent(this);  // deleted with the window at the latest
     old->hide();
-    retired_.push_back(old);
+  }
+  if (QWidget* bar = menuWidget()) {
+    setMenuWidget(nullptr);  // the window deletes it later itself
+    bar->hide();
   }
   client_ = nullptr;
   widgets_.clear();
   actions_.clear();
   textBoxes_.clear();
-  // Deleting forty controls first would hold back the paint of the window
-  // opened in their place.
-  QTimer::singleShot(250, this, [this] { dropRetired(); });
+  return old;
 }
 
-void FormWindow::preparePicture(QSize size) {
-  winId();  // the window in the windowing system, not shown
-  QBackingStore* store = backingStore();
-  if (!store || form_ || size.isEmpty()) return;
-  store->resize(size);
-  const QRect all(QPoint(0, 0), size);
-  store->beginPaint(all);
-  {
-    QPainter painter(store->paintDevice());
-    painter.fillRect(all, palette().window());
-  }
-  store->endPaint();
-  pictureArea_ = qint64(size.width()) * size.height();
-}
-
-void FormWindow::dropRetired() {
-  for (QWidget* w : std::exchange(retired_, {})) delete w;
-}
-
-bool FormWindow::holdsPictureFor(const Form& form) const {
-  const int percent = chosenPercent();
-  const qint64 area =
-      qint64(toPixels(form.clientWidth(), percent)) * toPixels(form.clientHeight(), percent);
-  // The windowing system keeps a picture's memory for any size that fits it
-  // and is more than half of it.
-  return area <= pictureArea_ && area * 2 > pictureArea_;
+void FormWindow::showTitle() {
+  if (form_) setWindowTitle(qtText(form_->caption()));
 }
 
 void FormWindow::build() {
-  // The title waits for the first paint: a Japanese title costs Xlib a
-  // compound-text conversion of a few milliseconds that would keep the
-  // window blank.
-  titlePending_ = true;
   // Frames first, so that their children can be placed inside them.
   for (const auto& c : form_->controls())
     if (c->kind() == ControlKind::Frame && c->parent().name.empty())
@@ -155,7 +123,6 @@ void FormWindow::build() {
     QWidget* parent = c->parent().name.empty() ? client_ : widgets_.at(c->parent());
     widgets_[c->id()] = makeWidget(*c, parent);
   }
-  markDice();
   for (const auto& c : form_->controls())
     if (c->kind() != ControlKind::Menu) applyAll(*c);
   buildMenus();
@@ -196,35 +163,10 @@ void FormWindow::addKeys() {
     shortcut->setKeys(keys);
     QObject::connect(shortcut, &QShortcut::activated, this, [this, n = steps] { enlarge(n); });
   }
-  if (strip_) {
+  if (menuWidget()) {
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), client_);
     QObject::connect(f10, &QShortcut::activated, this, [this] { openMenuFromKeyboard(); });
   }
-}
-
-// Which caption-less frames draw dice: those holding caption-less option
-// buttons only.
-void FormWindow::markDice() {
-  for (const auto& c : form_->controls()) {
-    auto* frame = dynamic_cast<FrameWidget*>(widgetFor(c->id()));
-    if (!frame || !c->caption().empty()) continue;
-    bool pips = false, other = false;
-    for (const auto& o : form_->controls()) {
-      if (o->parent() != c->id()) continue;
-      (o->kind() == ControlKind::OptionButton && o->caption().empty() ? pips : other) = true;
-    }
-    frame->setDie(pips && !other);
-  }
-}
-
-// A die is named by its face: "さいころ　５".
-void FormWindow::nameDie(const ControlId& id) {
-  auto* frame = dynamic_cast<FrameWidget*>(widgetFor(id));
-  if (!frame || !frame->isDie()) return;
-  int face = 0;
-  for (const auto& o : form_->controls())
-    if (o->parent() == id && o->visible()) ++face;
-  frame->setAccessibleName(QStringLiteral("さいころ　") + fullWidthNumber(face));
 }
 
 // A text box has no caption of its own: it reads as the label that says
@@ -232,8 +174,21 @@ void FormWindow::nameDie(const ControlId& id) {
 void FormWindow::nameTextBoxesLabelledBy(const Control& label) {
   for (const auto& c : form_->controls()) {
     if (c->kind() != ControlKind::TextBox || c->labelledBy() != label.id()) continue;
-    if (QWidget* box = widgetFor(c->id())) box->setAccessibleName(qtText(label.caption()));
+    if (QWidget* box = widgetFor(c->id())) box->setAccessibleName(qtText(label.accessibleName()));
   }
+}
+
+void FormWindow::applyName(const Control& control) {
+  QWidget* w = widgetFor(control.id());
+  if (!w) return;
+  if (control.kind() == ControlKind::TextBox) {
+    if (const ControlId& by = control.labelledBy();
+        !by.name.empty() && form_->has(by.name, by.index))
+      w->setAccessibleName(qtText(form_->control(by.name, by.index).accessibleName()));
+    return;
+  }
+  w->setAccessibleName(qtText(control.accessibleName()));
+  if (control.kind() == ControlKind::Label) nameTextBoxesLabelledBy(control);
 }
 
 QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
@@ -243,6 +198,7 @@ QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
       auto* l = new LabelWidget(parent);
       l->setAlignment(alignmentOf(control.align()));
       l->setBordered(control.border());
+      l->setNotice(control.notice());
       return l;
     }
     case ControlKind::Button: {
@@ -255,10 +211,10 @@ QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
     }
     case ControlKind::TextBox: {
       auto* e = new QLineEdit(parent);
-      // Answers are digits: with the input method off, an older user with
-      // Japanese input switched on still types half-width digits.
-      e->setAttribute(Qt::WA_InputMethodEnabled, false);
-      e->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+      if (control.input() == InputKind::Digits) {
+        e->setAttribute(Qt::WA_InputMethodEnabled, false);
+        e->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+      }
       // Typed, pasted, from an input method or set through the accessibility
       // interface: the text reaches the form.
       QObject::connect(e, &QLineEdit::textChanged, this, [this, id](const QString& text) {
@@ -282,8 +238,11 @@ QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
       });
       return r;
     }
-    case ControlKind::Frame:
-      return new FrameWidget(parent);
+    case ControlKind::Frame: {
+      auto* f = new FrameWidget(parent);
+      f->setPicture(control.look() == Look::Picture);
+      return f;
+    }
     case ControlKind::Picture:
       return new PictureWidget(parent);
     case ControlKind::Menu:
@@ -292,38 +251,65 @@ QWidget* FormWindow::makeWidget(Control& control, QWidget* parent) {
   return nullptr;
 }
 
-// The menu bar: top-level menus first, then their items, which the menu
-// holds as its children.
+// The menu bar: top-level menus, with the items they hold; a top-level one
+// without items carries out its own action.
 void FormWindow::buildMenus() {
-  std::map<ControlId, MenuButton*> menus;
+  std::map<ControlId, QMenu*> menus;
+  QMenuBar* bar = nullptr;
   for (const auto& c : form_->controls()) {
     if (c->kind() != ControlKind::Menu) continue;
     const ControlId id = c->id();
-    const bool item = !c->parent().name.empty();
-    if (item && !menus.count(c->parent())) continue;
-    if (!item && !strip_) strip_ = new MenuStrip(this);
-    QObject* owner = item ? static_cast<QObject*>(menus[c->parent()]) : strip_;
-    auto* action = new QAction(qtText(c->caption()), owner);
+    const QString text = qtText(c->caption());
+    QAction* action = nullptr;
+    if (!c->parent().name.empty()) {
+      auto it = menus.find(c->parent());
+      if (it == menus.end()) continue;
+      action = it->second->addAction(text);
+    } else {
+      if (!bar) bar = menuBar();
+      const bool holdsItems = std::any_of(form_->controls().begin(), form_->controls().end(),
+                                          [&](const auto& o) { return o->parent() == id; });
+      if (holdsItems) {
+        menus[id] = bar->addMenu(text);
+        action = menus[id]->menuAction();
+      } else {
+        action = bar->addAction(text);
+      }
+    }
     action->setVisible(c->visible());
     actions_[id] = action;
     QObject::connect(action, &QAction::triggered, this, [this, id] {
       if (form_) form_->click(id.name, id.index);
     });
-    if (!item) menus[id] = new MenuButton(action, strip_);
   }
-  if (!strip_) return;
-  // The size of the menu's descriptions, so no further size of the face is loaded.
-  strip_->setFont(qtFont(Font{.size = 9.75}, percent_));
-  setMenuWidget(strip_);
+  applyMenuFont();
+}
+
+// The menu bar in the font of its first menu.
+void FormWindow::applyMenuFont() {
+  auto* bar = qobject_cast<QMenuBar*>(menuWidget());
+  if (!bar) return;
+  for (const auto& c : form_->controls())
+    if (c->kind() == ControlKind::Menu && c->parent().name.empty()) {
+      const QFont f = qtFont(c->font(), percent_);
+      bar->setFont(f);
+      for (QAction* a : bar->actions())
+        if (a->menu()) a->menu()->setFont(f);
+      return;
+    }
 }
 
 void FormWindow::openMenuFromKeyboard() {
-  if (!strip_) return;
-  // MenuButton has no meta-object of its own, so findChildren cannot tell it
-  // from any other push button.
-  for (auto* child : strip_->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
-    if (auto* menu = dynamic_cast<MenuButton*>(child); menu && menu->isVisible())
-      return menu->open(true);
+  auto* bar = qobject_cast<QMenuBar*>(menuWidget());
+  if (!bar) return;
+  for (QAction* a : bar->actions()) {
+    if (!a->isVisible()) continue;
+    bar->setActiveAction(a);
+    if (QMenu* menu = a->menu())
+      for (QAction* item : menu->actions())
+        if (item->isVisible()) return menu->setActiveAction(item);
+    return;
+  }
 }
 
 QWidget* FormWindow::widgetFor(const ControlId& id) const {
@@ -359,6 +345,7 @@ void FormWindow::controlChanged(const Control& control, Property property) {
     }
     return;
   }
+  if (property == Property::AccessibleName) return applyName(control);
   QWidget* w = widgetFor(control.id());
   if (!w) return;
   switch (property) {
@@ -370,23 +357,30 @@ void FormWindow::controlChanged(const Control& control, Property property) {
         // The form's own change is not echoed back to it.
         const QSignalBlocker quiet(e);
         if (!syncing_ && e->text() != text) e->setText(text);
-        if (const ControlId& by = control.labelledBy(); !by.name.empty())
-          e->setAccessibleName(qtText(form_->control(by.name, by.index).caption()));
       } else if (auto* g = dynamic_cast<FrameWidget*>(w)) {
         g->setCaption(text);
       } else if (auto* r = dynamic_cast<OptionWidget*>(w)) {
-        r->setCaption(text, percent_);
+        r->setCaption(text, percent_, control.look() == Look::Pip);
       } else if (auto* l = dynamic_cast<LabelWidget*>(w)) {
+        const bool changed = l->caption() != text;
         l->setCaption(text);
-        nameTextBoxesLabelledBy(control);
+        if (l->isNotice()) {
+          // A screen reader tells a notification as it appears, and hears
+          // nothing of a later change: a notice that changes appears anew.
+          applyName(control);
+          if (changed && l->isVisible()) l->hide();
+          l->setVisible(shownAsVisible(control));
+        }
       } else if (auto* p = dynamic_cast<PictureWidget*>(w)) {
         p->setPicture(text);
       }
+      applyName(control);
       break;
     }
     case Property::Visible:
-      w->setVisible(control.visible());
-      nameDie(control.parent());
+      w->setVisible(shownAsVisible(control));
+      break;
+    case Property::AccessibleName:
       break;
     case Property::Place:
       applyPlace(control);
@@ -417,7 +411,7 @@ void FormWindow::formChanged(const Form& form, FormProperty property) {
   switch (property) {
     case FormProperty::Caption:
       setAccessibleName(qtText(form.caption()));
-      if (!titlePending_) setWindowTitle(qtText(form.caption()));
+      if (!windowTitle().isEmpty()) setWindowTitle(qtText(form.caption()));
       break;
     case FormProperty::ClientSize:
       applyClientSize();
@@ -454,9 +448,6 @@ void FormWindow::showCentred() {
   if (form_ && percent_ != fittingPercent()) rescale();
   centre();
   show();
-  // The picture is of the whole window, the menu bar included.
-  const qint64 area = qint64(width()) * height();
-  if (area > pictureArea_ || area * 2 <= pictureArea_) pictureArea_ = area;
   // The resize event is raised also when the window is first shown.
   if (form_)
     form_->resize(toTwips(client_->width(), percent_), toTwips(client_->height(), percent_));
@@ -472,15 +463,6 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == client_ && event->type() == QEvent::Paint && titlePending_) {
-    titlePending_ = false;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-          if (form_) setWindowTitle(qtText(form_->caption()));
-        },
-        Qt::QueuedConnection);
-  }
   if (watched == client_ && event->type() == QEvent::Resize && form_ && form_->resizable()) {
     auto* re = static_cast<QResizeEvent*>(event);
     form_->resize(toTwips(re->size().width(), percent_), toTwips(re->size().height(), percent_));
@@ -515,7 +497,7 @@ void FormWindow::centre() {
 bool FormWindow::fits(int percent) const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!form_ || !screen) return percent == kDesignPercent;
-  const int menuHeight = strip_ ? strip_->sizeHint().height() * percent / percent_ : 0;
+  const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() * percent / percent_ : 0;
   const QSize decoration = isVisible() ? frameGeometry().size() - geometry().size()
                                        : QSize(kFrameAllowance / 4, kFrameAllowance);
   const QSize needed(toPixels(form_->clientWidth(), percent) + decoration.width(),
@@ -549,7 +531,7 @@ void FormWindow::rescale() {
     if (c->kind() != ControlKind::Menu) {
       for (Property p : {Property::Place, Property::Font, Property::Caption}) controlChanged(*c, p);
     }
-  if (strip_) strip_->setFont(qtFont(Font{.size = 9.75}, percent_));
+  applyMenuFont();
   applyClientSize();
 }
 

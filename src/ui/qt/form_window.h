@@ -1,6 +1,6 @@
 // The one generic view: renders any form as a real window and forwards the
 // user's clicks, keys, resizes and the timer's ticks to the form. It holds
-// no drill logic.
+// no drill logic; which window a form is shown in is WindowPool's business.
 #pragma once
 
 #include <QMainWindow>
@@ -13,10 +13,6 @@
 #include "ui/qt/font_map.h"
 
 class QAction;
-
-namespace zunobi::ui::qt {
-class MenuStrip;
-}
 
 namespace zunobi::ui::qt {
 
@@ -32,16 +28,13 @@ class FormWindow final : public QMainWindow, public FormView {
   void attach(std::shared_ptr<Form> form);
   // Forgets the form: the window is about to go.
   void detach();
-  // Forgets the form and hides the window, which can then take another
-  // form. Its controls go a little later: this may run inside one of them.
-  void recycle();
-  // Whether the pixels this window last held would serve `form` as they
-  // are: a window of much another size needs fresh memory for its picture,
-  // and touching fresh memory is most of what a first paint costs.
-  bool holdsPictureFor(const Form& form) const;
-  // For a window that has no form yet: makes its picture of `size` ready,
-  // the memory touched, so that a form that fits it paints at once.
-  void preparePicture(QSize size);
+  // Forgets the form and hands over the widgets that rendered it, hidden,
+  // for the caller to delete: this may run inside one of them. The window
+  // can then take another form.
+  QWidget* release();
+  // The window's title, the form's caption. Left to the caller, as it can
+  // cost more than the first paint.
+  void showTitle();
   // The widget that renders a control (for tests and screenshots).
   QWidget* widgetFor(const ControlId& id) const;
   QAction* actionFor(const ControlId& id) const;
@@ -69,7 +62,6 @@ class FormWindow final : public QMainWindow, public FormView {
 
  private:
   void build();
-  void dropRetired();
   QWidget* makeWidget(Control& control, QWidget* parent);
   void buildMenus();
   void applyAll(const Control& control);
@@ -77,9 +69,9 @@ class FormWindow final : public QMainWindow, public FormView {
   void applyTimer();
   void applyClientSize();
   void addKeys();
-  void markDice();
-  void nameDie(const ControlId& frame);
+  void applyName(const Control& control);
   void nameTextBoxesLabelledBy(const Control& label);
+  void applyMenuFont();
   bool fits(int percent) const;
   int fittingPercent() const;
   void rescale();
@@ -88,17 +80,13 @@ class FormWindow final : public QMainWindow, public FormView {
 
   std::shared_ptr<Form> form_;
   QWidget* client_ = nullptr;
-  std::vector<QWidget*> retired_;  // earlier forms' controls, hidden
-  qint64 pictureArea_ = 0;         // pixels of the window's picture
   QTimer timer_;
   std::map<ControlId, QWidget*> widgets_;
   std::map<ControlId, QAction*> actions_;
   std::map<QObject*, ControlId> textBoxes_;
-  bool syncing_ = false;       // a model change being shown, not user input
-  bool titlePending_ = false;  // until the first paint
-  bool altAlone_ = false;      // Alt pressed with no other key yet
+  bool syncing_ = false;   // a model change being shown, not user input
+  bool altAlone_ = false;  // Alt pressed with no other key yet
   int percent_ = kDesignPercent;
-  MenuStrip* strip_ = nullptr;
 };
 
 }  // namespace zunobi::ui::qt

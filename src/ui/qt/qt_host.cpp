@@ -5,22 +5,16 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/qt/accessibility.h"
 #include "ui/qt/form_window.h"
 
 namespace zunobi::ui::qt {
 
-QtHost::~QtHost() {
-  for (auto& [form, window] : windows_) {
-    window->detach();
-    delete window;
-  }
-  for (FormWindow* window : spares_) delete window;
-}
+QtHost::QtHost(WindowManager& manager) : manager_(manager) { installAccessibility(); }
 
 // A window opened from another one usually replaces it: the other is
-// unloaded in the same handler. Put on screen once the handler is done, the
-// new form takes the window just closed, which is already mapped in the
-// windowing system and keeps its picture's memory.
+// unloaded in the same handler. The new one goes on screen once the
+// handler is done.
 void QtHost::formShown(Form& form) {
   auto it = windows_.find(&form);
   if (it != windows_.end()) {
@@ -38,41 +32,9 @@ void QtHost::showPending() {
   for (const Form* form : std::exchange(pending_, {})) {
     auto shared = manager_.shared(form->name());
     if (shared.get() != form) continue;
-    FormWindow* window = windowToReuse(*form);
-    window->attach(std::move(shared));
-    windows_[form] = window;
-    window->showCentred();
-    if (!prepared_) {
-      // The first window is the menu, and every other one opens from it.
-      // Those of more than half its size will take its window; for the
-      // smaller ones a window with a picture of half its size is made ready
-      // while the menu is read, and so is what the windows prepare ahead.
-      prepared_ = true;
-      const QSize half(window->width(), (window->height() + 1) / 2);
-      QTimer::singleShot(kPrepareAfterMs, &lifetime_, [this, half] {
-        prepareSpare(half);
-        manager_.registry().prepareAll();
-      });
-    }
+    // What the windows prepare ahead runs while the first window waits.
+    windows_[form] = pool_.open(std::move(shared), [this] { manager_.registry().prepareAll(); });
   }
-}
-
-void QtHost::prepareSpare(QSize size) {
-  if (spares_.size() >= kSpares) return;
-  auto* window = new FormWindow();
-  window->preparePicture(size);
-  spares_.push_back(window);
-}
-
-// A spare whose picture fits as it is, else a new window: a spare of
-// another size is kept for a form it fits (the menu's, for the way back).
-FormWindow* QtHost::windowToReuse(const Form& form) {
-  auto it = std::find_if(spares_.begin(), spares_.end(),
-                         [&](FormWindow* w) { return w->holdsPictureFor(form); });
-  if (it == spares_.end()) return new FormWindow();
-  FormWindow* window = *it;
-  spares_.erase(it);
-  return window;
 }
 
 void QtHost::formUnloaded(Form& form) {
@@ -81,13 +43,7 @@ void QtHost::formUnloaded(Form& form) {
   if (it == windows_.end()) return;
   FormWindow* window = it->second;
   windows_.erase(it);
-  window->recycle();
-  spares_.push_back(window);
-  if (spares_.size() > kSpares) {
-    // The window may be inside one of its own slots right now.
-    spares_.front()->deleteLater();
-    spares_.erase(spares_.begin());
-  }
+  pool_.close(window);
 }
 
 void QtHost::programEnded() {

@@ -3,10 +3,10 @@
 #pragma once
 
 #include <QObject>
-#include <QSize>
 #include <map>
 #include <vector>
 
+#include "ui/qt/window_pool.h"
 #include "ui/window_manager.h"
 
 namespace zunobi::ui::qt {
@@ -15,8 +15,7 @@ class FormWindow;
 
 class QtHost final : public WindowHost {
  public:
-  explicit QtHost(WindowManager& manager) : manager_(manager) {}
-  ~QtHost() override;
+  explicit QtHost(WindowManager& manager);
 
   void formShown(Form& form) override;
   void formUnloaded(Form& form) override;
@@ -27,20 +26,11 @@ class QtHost final : public WindowHost {
 
  private:
   void showPending();
-  void prepareSpare(QSize size);
-  FormWindow* windowToReuse(const Form& form);
-
-  // Windows closed and kept for the next forms, at most this many.
-  static constexpr std::size_t kSpares = 2;
-  // Long enough for the first window to have painted, shorter than anyone
-  // takes to read it and click.
-  static constexpr int kPrepareAfterMs = 300;
 
   WindowManager& manager_;
+  WindowPool pool_;
   std::map<const Form*, FormWindow*> windows_;
   std::vector<const Form*> pending_;  // shown, not yet on screen
-  std::vector<FormWindow*> spares_;   // hidden, with no form
-  bool prepared_ = false;             // the spare below, made once a run
   QObject lifetime_;                  // ends the queued work with the host
 };
 

@@ -1,13 +1,11 @@
 #include "ui/qt/widgets.h"
 
-#include <QAction>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include <QHBoxLayout>
 #include <QImageReader>
-#include <QMenu>
+#include <QKeyEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -18,15 +16,6 @@ namespace {
 
 constexpr int kButtonMargin = 3;
 
-// What the view's own pictures show, for those who cannot see them.
-struct PictureDescription {
-  const char* resource;
-  const char* description;
-};
-constexpr PictureDescription kPictureDescriptions[] = {
-    {":/zunobi/harumo.jpg", "「ハルモ」と書かれた絵"},
-};
-
 }  // namespace
 
 LabelWidget::LabelWidget(QWidget* parent) : QFrame(parent) {
@@ -36,7 +25,6 @@ LabelWidget::LabelWidget(QWidget* parent) : QFrame(parent) {
 void LabelWidget::setCaption(const QString& text) {
   if (text == text_) return;
   text_ = text;
-  setAccessibleName(text);
   dirty_ = true;
   update();
 }
@@ -87,7 +75,6 @@ CaptionButton::CaptionButton(QWidget* parent) : QPushButton(parent) {
 void CaptionButton::setCaption(const QString& text) {
   if (text == text_) return;
   text_ = text;
-  setAccessibleName(text);
   dirty_ = true;
   update();
 }
@@ -143,6 +130,16 @@ void CaptionButton::changeEvent(QEvent* event) {
 void CaptionButton::resizeEvent(QResizeEvent* event) {
   dirty_ = true;
   QPushButton::resizeEvent(event);
+}
+
+void CaptionButton::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && !event->isAutoRepeat() &&
+      (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    click();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
 }
 
 FrameWidget::FrameWidget(QWidget* parent) : QGroupBox(parent) { restyle(); }
@@ -202,10 +199,6 @@ void PictureWidget::setPicture(const QString& resource) {
   } else {
     image_ = QImageReader(resource).read();
   }
-  QString description = QStringLiteral("絵");
-  for (const auto& d : kPictureDescriptions)
-    if (resource == QLatin1String(d.resource)) description = QString::fromUtf8(d.description);
-  setAccessibleName(description);
   update();
 }
 
@@ -218,11 +211,11 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 
 OptionWidget::OptionWidget(QWidget* parent) : QRadioButton(parent) { setAutoExclusive(false); }
 
-void OptionWidget::setCaption(const QString& text, int percent) {
+void OptionWidget::setCaption(const QString& text, int percent, bool pip) {
   setText(text);
   constexpr int kDesignMark = 13;  // pixels across, pip or round mark
   const int mark = kDesignMark * percent / 100;
-  if (text.isEmpty()) {
+  if (pip) {
     setStyleSheet(QStringLiteral("QRadioButton::indicator { width: %1px; height: %1px; "
                                  "border-radius: %2px; background: #202020; }")
                       .arg(mark)
@@ -234,51 +227,6 @@ void OptionWidget::setCaption(const QString& text, int percent) {
                                                        "height: %1px; }")
                                             .arg(mark));
   }
-}
-
-MenuStrip::MenuStrip(QWidget* parent) : QWidget(parent) {
-  auto* row = new QHBoxLayout(this);
-  row->setContentsMargins(2, 1, 2, 1);
-  row->setSpacing(0);
-  row->addStretch(1);
-}
-
-MenuButton::MenuButton(QAction* action, MenuStrip* strip) : QPushButton(strip), action_(action) {
-  // Set here, not in the base: an assistive technology that asks while the
-  // base is being built would be told of a plain button.
-  setText(action->text());
-  setFlat(true);
-  setFocusPolicy(Qt::NoFocus);
-  setVisible(action->isVisible());
-  auto* row = static_cast<QHBoxLayout*>(strip->layout());
-  row->insertWidget(row->count() - 1, this);  // before the stretch
-  QObject::connect(action, &QAction::changed, this, [this] {
-    setVisible(action_->isVisible());
-    setText(action_->text());
-  });
-  QObject::connect(this, &QPushButton::clicked, this, [this] { open(false); });
-}
-
-QList<QAction*> MenuButton::items() const {
-  return findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly);
-}
-
-void MenuButton::open(bool fromKeyboard) {
-  const QList<QAction*> list = items();
-  if (list.isEmpty()) {
-    action_->trigger();
-    return;
-  }
-  if (!popup_) {
-    popup_ = new QMenu(this);
-    popup_->setAttribute(Qt::WA_DeleteOnClose);
-    popup_->setFont(font());
-    popup_->addActions(list);
-  }
-  popup_->popup(mapToGlobal(QPoint(0, height())));
-  if (!fromKeyboard) return;
-  for (QAction* item : list)
-    if (item->isVisible()) return popup_->setActiveAction(item);
 }
 
 }  // namespace zunobi::ui::qt

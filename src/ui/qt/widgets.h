@@ -5,14 +5,10 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QImage>
-#include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "ui/qt/wrapped_text.h"
-
-class QAction;
 
 namespace zunobi::ui::qt {
 
@@ -28,6 +24,9 @@ class LabelWidget final : public QFrame {
   // inside it and would put back the default text colour.
   void setTextColour(const QColor& colour);
   const WrappedText& layout();  // the lines as drawn
+  // A notice is told to a screen reader whenever it changes.
+  bool isNotice() const { return notice_; }
+  void setNotice(bool notice) { notice_ = notice; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -41,6 +40,7 @@ class LabelWidget final : public QFrame {
   QColor colour_;
   WrappedText layout_;
   bool dirty_ = true;
+  bool notice_ = false;
 };
 
 // A push button whose caption stays on one line where a slightly smaller
@@ -57,6 +57,8 @@ class CaptionButton final : public QPushButton {
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // Enter presses the button as Space does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void relayout();
@@ -69,17 +71,15 @@ class CaptionButton final : public QPushButton {
 };
 
 // A frame whose caption sits on its top border, shrunk to the frame's width
-// when it is longer; a frame without caption is a plain white panel (the
-// dice faces).
+// when it is longer; a frame without caption is a plain white panel.
 class FrameWidget final : public QGroupBox {
  public:
   explicit FrameWidget(QWidget* parent);
   void setCaption(const QString& text);
   int captionWidth() const;
-  // A caption-less frame of caption-less option buttons draws a die: it is
-  // announced by its face, not as its pips.
-  bool isDie() const { return die_; }
-  void setDie(bool die) { die_ = die; }
+  // Read as one picture: what it holds is no thing of its own.
+  bool isPicture() const { return picture_; }
+  void setPicture(bool picture) { picture_ = picture; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -89,18 +89,18 @@ class FrameWidget final : public QGroupBox {
   void restyle();
   QFont base_;
   bool restyling_ = false;
-  bool die_ = false;
+  bool picture_ = false;
 };
 
 // An option button; the form keeps its group's exclusivity.
 class OptionWidget final : public QRadioButton {
  public:
   explicit OptionWidget(QWidget* parent);
-  // Without a caption it is drawn as a pip: a filled round mark.
-  void setCaption(const QString& text, int percent);
+  // A pip is drawn as a filled round mark.
+  void setCaption(const QString& text, int percent, bool pip);
 };
 
-// A picture stretched to its box, described by what it shows.
+// A picture stretched to its box.
 class PictureWidget final : public QWidget {
  public:
   explicit PictureWidget(QWidget* parent) : QWidget(parent) {}
@@ -112,31 +112,6 @@ class PictureWidget final : public QWidget {
 
  private:
   QImage image_;
-};
-
-// The menu bar: a strip of flat buttons, each opening its menu. Qt's own menu
-// bar loads the style's icons and image plugins at start-up, which costs
-// more than drawing the whole menu window.
-class MenuStrip final : public QWidget {
- public:
-  explicit MenuStrip(QWidget* parent);
-};
-
-// A top-level menu of the strip. Its items are the actions it holds as
-// children; a menu without items carries out its own action.
-class MenuButton final : public QPushButton {
- public:
-  MenuButton(QAction* action, MenuStrip* strip);
-  QAction* action() const { return action_; }
-  QList<QAction*> items() const;
-  // Opens the items below the button; from the keyboard the first is
-  // highlighted so that the arrows and Enter work at once.
-  void open(bool fromKeyboard);
-  QMenu* popup() const { return popup_; }
-
- private:
-  QAction* action_;
-  QPointer<QMenu> popup_;
 };
 
 }  // namespace zunobi::ui::qt
