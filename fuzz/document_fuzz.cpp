@@ -1,6 +1,7 @@
 // Any file as a document of the document drill: at most 300 lines, each
-// either a document line or a question with its answer, questions and
-// answers held at exactly 100 characters; or a DataError that names a line.
+// either a document line or a question with its answer, at least one
+// question, questions and answers held at exactly 100 characters; or a
+// DataError that names a line.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -19,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DocumentFile doc = readDocumentFile(scratchPath());
     FUZZ_CHECK(doc.fileLines >= 0 && doc.fileLines <= kMaxDocumentLines);
     FUZZ_CHECK(doc.lines.size() + doc.questions.size() == static_cast<std::size_t>(doc.fileLines));
-    FUZZ_CHECK(doc.questions.size() == doc.answers.size());
+    FUZZ_CHECK(!doc.questions.empty() && doc.questions.size() == doc.answers.size());
     for (const auto* texts : {&doc.questions, &doc.answers})
       for (const auto& t : *texts) FUZZ_CHECK(utf8Characters(t).size() == kMaxQuestionChars);
     const std::string text = documentText(doc);

@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
   // The record file: its count, and each record read or told as not CP932.
   {
-    const auto file = data::RecordFile::open(path, data::RecordFile::Access::Read);
+    const auto file = data::RecordFile::open(path);
     FUZZ_CHECK(file.count() == records);
     for (std::int32_t n = 1; n <= asked; ++n) {
       FUZZ_CHECK(file.bytes(n).size() == data::kRecordLength);
@@ -97,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   ui::testing::RecordingNavigator navigator;
   ui::testing::RecordingMessageBox box;
   ui::Services services{clock, random, navigator, box};
-  auto w = std::make_shared<drills::Frm2Quiz>(services, data::QuizList::Nazonazo);
+  auto w = std::make_shared<drills::Frm2Quiz>(services, drills::Frm2Quiz::kNazo);
   w->load();
   checkCaptions(*w);
   const ui::Control& button = w->control("cmdAns");

@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   if (!writeScratch(bytes)) return 0;
   try {
-    auto file = RecordFile::open(scratchPath(), RecordFile::Access::Read);
+    auto file = RecordFile::open(scratchPath());
     FUZZ_CHECK(file.count() == static_cast<std::int32_t>(size / kRecordLength));
     for (std::int32_t n = 0; n <= file.count() + 1; ++n) {
       try {

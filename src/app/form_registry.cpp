@@ -38,12 +38,6 @@ DrillWindowEntry drill(const Variant&... variant) {
   return e;
 }
 
-// A quiz window, until the quiz has variants of its own.
-DrillWindowEntry quiz(const drills::DrillInfo& info, data::QuizList list) {
-  return {
-      &info, [list](ui::Services& s) { return std::make_shared<drills::Frm2Quiz>(s, list); }, {}};
-}
-
 const std::vector<DrillWindowEntry>& drillWindows() {
   using namespace drills;
   static const std::vector<DrillWindowEntry> all{
@@ -57,8 +51,8 @@ const std::vector<DrillWindowEntry>& drillWindows() {
       drill<Frm20Mogura>(),
       drill<Frm2Bunsyo>(),
       drill<Frm21NijiJyukugo>(),
-      quiz(Frm2Quiz::kNazoInfo, data::QuizList::Nazonazo),
-      quiz(Frm2Quiz::kQuizInfo, data::QuizList::Omoide),
+      drill<Frm2Quiz>(Frm2Quiz::kNazo),
+      drill<Frm2Quiz>(Frm2Quiz::kQuiz),
   };
   return all;
 }

@@ -32,10 +32,10 @@ struct MenuRow {
 const std::array<MenuRow, 12> kRows{{
     {Frm20Mogura::kInfo, 360, 2520, 1320},
     {Frm2Jyanken::kInfo, 360, 2520, 2400},
-    {Frm2Quiz::kQuizInfo, 360, 2520, 3480},
+    {Frm2Quiz::kQuiz.info, 360, 2520, 3480},
     {Frm21NijiJyukugo::kInfo, 360, 2520, 4560},
     {Frm2Bunsyo::kInfo, 360, 2520, 5640},
-    {Frm2Quiz::kNazoInfo, 360, 2400, 6720},
+    {Frm2Quiz::kNazo.info, 360, 2400, 6720},
     {Frm2Keisan::kInfo, 7680, 9720, 1320},
     {Frm2Kioku::kKioku1.info, 7680, 9720, 2400},
     {Frm2Kioku::kKioku2.info, 7680, 9720, 3480},

@@ -37,6 +37,10 @@ std::string describe(DataProblem problem, const std::string& detail) {
       return "ファイルに書き込めません";
     case DataProblem::FolderReadOnly:
       return "書き込む権限がありません";
+    case DataProblem::NoQuestions:
+      return "質問の行がありません";
+    case DataProblem::NoPuzzles:
+      return "使える問題がありません";
   }
   return "データに誤りがあります";
 }

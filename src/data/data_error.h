@@ -23,6 +23,8 @@ enum class DataProblem {
   NoSuchRecord,     // a record number beyond the file
   CannotWrite,      // the file cannot be written or put in place
   FolderReadOnly,   // the folder refuses new files (an installed program's folder)
+  NoQuestions,      // a document without a question to ask
+  NoPuzzles,        // a compound file without a record that makes a puzzle
 };
 
 // Where in a file: a text line or a record number; 0 means the whole file.

@@ -38,6 +38,7 @@ DocumentFile readDocumentFile(const std::string& path) {
       doc.answers.push_back(fixedWidthText(second.text()));
     }
   }
+  if (doc.questions.empty()) throw DataError(DataProblem::NoQuestions, path);
   return doc;
 }
 

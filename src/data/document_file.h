@@ -29,7 +29,8 @@ std::string documentText(const DocumentFile& doc);
 std::string fixedWidthText(const std::string& utf8);
 
 // Throws DataError for a missing or unreadable file, a last line cut short,
-// or more than 300 lines.
+// more than 300 lines, or no question line (NoQuestions): a document the
+// drill cannot ask about.
 DocumentFile readDocumentFile(const std::string& path);
 
 }  // namespace zunobi::data

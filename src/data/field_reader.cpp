@@ -7,7 +7,6 @@
 #include "data/cp932.h"
 #include "data/data_error.h"
 #include "data/file_io.h"
-#include "ui/text.h"
 
 namespace zunobi::data {
 namespace {
@@ -182,18 +181,6 @@ std::vector<Field> FieldReader::readLine() {
   End end = End::Comma;
   while (end == End::Comma) fields.emplace_back(std::string(readRaw(end)));
   return fields;
-}
-
-std::vector<std::vector<Field>> readRecords(const std::string& path, int k,
-                                            std::int32_t maxRecords) {
-  FieldReader in = FieldReader::open(path);
-  std::vector<std::vector<Field>> records;
-  while (!in.atEnd()) {
-    if (maxRecords >= 0 && static_cast<std::int32_t>(records.size()) == maxRecords)
-      throw DataError(DataProblem::TooManyRecords, path, in.line(), ui::decimal(maxRecords));
-    records.push_back(in.read(k));
-  }
-  return records;
 }
 
 }  // namespace zunobi::data

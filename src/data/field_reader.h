@@ -99,13 +99,3 @@ class FieldReader {
 };
 
 }  // namespace zunobi::data
-
-namespace zunobi::data {
-
-// The reading loop of every reader: while not at end, read the k fields of
-// one record. More than `maxRecords` records is a TooManyRecords error (at
-// the line of the first record too many); maxRecords < 0 means no limit.
-std::vector<std::vector<Field>> readRecords(const std::string& path, int k,
-                                            std::int32_t maxRecords = -1);
-
-}  // namespace zunobi::data

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <mutex>
 #include <utility>
 
 #include "data/cp932.h"
@@ -25,13 +24,6 @@ std::string Compounds::operator[](std::size_t i) const {
   for (std::size_t chars = 0; chars < 2 * i; ++chars) start += utf8CharSize(text_, start);
   std::size_t first = utf8CharSize(text_, start);
   return text_.substr(start, first + utf8CharSize(text_, start + first));
-}
-
-std::vector<std::string> Compounds::list() const {
-  std::vector<std::string> out;
-  out.reserve(size_);
-  for (std::size_t i = 0; i < size_; ++i) out.push_back((*this)[i]);
-  return out;
 }
 
 std::optional<Compounds> usableCompounds(std::span<const std::string_view> slots, double count) {
@@ -68,40 +60,36 @@ std::vector<JyukugoRecord> parse(const std::string& path, std::string_view bytes
     auto ato = usableCompounds(atoSlots, atoCount);
     if (saki && ato) records.push_back({std::move(*saki), std::move(*ato)});
   }
+  if (records.empty()) throw DataError(DataProblem::NoPuzzles, path);
   return records;
 }
 
 // A table read ahead, with the bytes it was read from: the records depend
-// on nothing else.
+// on nothing else. Read ahead and taken on the one user-interface thread,
+// between events, so it is handed over without a lock.
 struct ReadAhead {
   std::string bytes;
   std::vector<JyukugoRecord> records;
 };
 
-std::mutex aheadMutex;
 std::optional<ReadAhead> ahead;
 
 }  // namespace
 
 std::vector<JyukugoRecord> readJyukugo(const std::string& path) {
   std::string bytes = FieldReader::readBytes(path);
-  {
-    std::lock_guard lock(aheadMutex);
-    auto taken = std::exchange(ahead, std::nullopt);
-    if (taken && taken->bytes == bytes) return std::move(taken->records);
-  }
+  auto taken = std::exchange(ahead, std::nullopt);
+  if (taken && taken->bytes == bytes) return std::move(taken->records);
   return parse(path, bytes);
 }
 
 void readJyukugoAhead(const std::string& path) {
+  ahead.reset();
   try {
     std::string bytes = FieldReader::readBytes(path);
     auto records = parse(path, bytes);
-    std::lock_guard lock(aheadMutex);
     ahead = ReadAhead{std::move(bytes), std::move(records)};
   } catch (const DataError&) {
-    std::lock_guard lock(aheadMutex);
-    ahead.reset();
   }
 }
 

@@ -28,8 +28,6 @@ class Compounds {
   // The compound at `i`, from 0; empty past the end.
   std::string operator[](std::size_t i) const;
   std::string front() const { return (*this)[0]; }
-  // Every compound, in order.
-  std::vector<std::string> list() const;
 
  private:
   std::string text_;
@@ -53,14 +51,14 @@ std::string centreKanji(const JyukugoRecord& record);
 // and keeps the usable ones (both lists usable). Records past the 1500th
 // usable one are left unread. Throws DataError for a missing or unreadable
 // file, a first field that is not a whole number, a count that is not a
-// number, or a record cut short at the end.
+// number, a record cut short at the end, or no usable record (NoPuzzles).
 // A table read ahead by `readJyukugoAhead` is handed over instead, once,
 // when the file holds the bytes it was read from.
 std::vector<JyukugoRecord> readJyukugo(const std::string& path);
 
 // Reads the file now, while nothing waits on it, and keeps its records for
 // the next `readJyukugo`. A file that cannot be read keeps nothing: that
-// read meets the trouble itself.
+// read meets the trouble itself. Both run on the user-interface thread.
 void readJyukugoAhead(const std::string& path);
 
 }  // namespace zunobi::data

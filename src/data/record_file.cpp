@@ -18,9 +18,12 @@ std::string encodeField(const std::string& text, std::size_t width) {
   return fitField(utf8ToCp932(text), width);
 }
 
-std::string decodeField(std::string_view record, std::size_t offset, std::size_t width) {
+std::string decodeField(std::string_view record, std::size_t offset, std::size_t width,
+                        std::optional<std::string_view> badBytesMark) {
+  const std::string_view field = record.substr(offset, width);
+  if (badBytesMark) return cp932ToUtf8Marking(field, *badBytesMark);
   try {
-    return cp932ToUtf8(record.substr(offset, width));
+    return cp932ToUtf8(field);
   } catch (const Cp932Error& e) {
     throw Cp932Error(e.what(), offset + e.offset());
   }
@@ -59,31 +62,24 @@ std::string encodeRecord(const QuizRecord& record) {
   return bytes;
 }
 
-QuizRecord decodeRecord(std::string_view bytes) {
+QuizRecord decodeRecord(std::string_view bytes, std::optional<std::string_view> badBytesMark) {
   if (bytes.size() != kRecordLength) throw std::invalid_argument("a record is 700 bytes");
-  return {decodeField(bytes, 0, kAnswerWidth),
-          decodeField(bytes, kExplanationOffset, kExplanationWidth),
-          decodeField(bytes, kQuestionOffset, kQuestionWidth)};
+  return {decodeField(bytes, 0, kAnswerWidth, badBytesMark),
+          decodeField(bytes, kExplanationOffset, kExplanationWidth, badBytesMark),
+          decodeField(bytes, kQuestionOffset, kQuestionWidth, badBytesMark)};
 }
 
-RecordFile RecordFile::open(const std::string& path, Access access) {
+RecordFile RecordFile::open(const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code ec;
   auto status = fs::status(path, ec);
-  if (!fs::exists(status)) {
-    std::FILE* created = std::fopen(path.c_str(), "wb");
-    if (!created) throw DataError(DataProblem::CannotWrite, path);
-    std::fclose(created);
-  } else if (!fs::is_regular_file(status)) {
-    throw DataError(DataProblem::Unreadable, path);
-  }
-  std::FILE* f = std::fopen(path.c_str(), access == Access::Read ? "rb" : "r+b");
-  if (!f)
-    throw DataError(access == Access::Read ? DataProblem::Unreadable : DataProblem::CannotWrite,
-                    path);
+  if (!fs::exists(status)) throw DataError(DataProblem::Missing, path);
+  if (!fs::is_regular_file(status)) throw DataError(DataProblem::Unreadable, path);
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) throw DataError(DataProblem::Unreadable, path);
   // Room for a run of records read in turn.
   std::setvbuf(f, nullptr, _IOFBF, 64 * 1024);
-  return RecordFile(path, f, access);
+  return RecordFile(path, f);
 }
 
 std::int32_t RecordFile::count() const {
@@ -117,29 +113,12 @@ std::string RecordFile::bytes(std::int32_t n) const {
   return out;
 }
 
-QuizRecord RecordFile::read(std::int32_t n) const {
+QuizRecord RecordFile::read(std::int32_t n, std::optional<std::string_view> badBytesMark) const {
   try {
-    return decodeRecord(bytes(n));
+    return decodeRecord(bytes(n), badBytesMark);
   } catch (const Cp932Error&) {
     throw DataError(DataProblem::NotCp932, path_, n, {}, PlaceKind::Record);
   }
-}
-
-void RecordFile::write(std::int32_t n, const QuizRecord& record) {
-  next_ = -1;  // a read after a write seeks first
-  if (access_ != Access::ReadWrite) throw DataError(DataProblem::CannotWrite, path_);
-  if (n < 1) throw DataError(DataProblem::NoSuchRecord, path_, n, {}, PlaceKind::Record);
-  std::string bytes;
-  try {
-    bytes = encodeRecord(record);
-  } catch (const Cp932Error&) {
-    throw DataError(DataProblem::NotWritable, path_, n, unwritableCharacter(record),
-                    PlaceKind::Record);
-  }
-  if (fseeko(file_.get(), static_cast<off_t>(n - 1) * kRecordLength, SEEK_SET) != 0 ||
-      std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size() ||
-      std::fflush(file_.get()) != 0)
-    throw DataError(DataProblem::CannotWrite, path_, n, {}, PlaceKind::Record);
 }
 
 }  // namespace zunobi::data

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,30 +34,29 @@ std::string fitField(std::string_view cp932, std::size_t width);
 std::string encodeRecord(const QuizRecord& record);
 // The first character of the record that CP932 cannot hold (empty if none).
 std::string unwritableCharacter(const QuizRecord& record);
-// A record from its 700 bytes. Throws Cp932Error for bytes that are not
-// CP932 (the offset counts from the record's start).
-QuizRecord decodeRecord(std::string_view bytes);
+// A record from its 700 bytes. Bytes that are not CP932 throw Cp932Error
+// (the offset counts from the record's start), or show as `badBytesMark`
+// when one is given.
+QuizRecord decodeRecord(std::string_view bytes,
+                        std::optional<std::string_view> badBytesMark = std::nullopt);
 
-// One open record file. The handle belongs to this object and is closed
-// with it.
+// One record file open for reading (the preparation writes the whole file
+// at once). The handle belongs to this object and is closed with it.
 class RecordFile {
  public:
-  enum class Access { Read, ReadWrite };
-
-  // Opening a file that does not exist creates it empty. Throws DataError
-  // (Unreadable, CannotWrite) when it cannot be opened or created.
-  static RecordFile open(const std::string& path, Access access = Access::ReadWrite);
+  // Throws DataError: Missing, never creating the file; Unreadable.
+  static RecordFile open(const std::string& path);
 
   // The file's length ÷ 700 (bytes of a last, partial record do not count).
   std::int32_t count() const;
-  // Record n, 1 ≤ n ≤ count(); NoSuchRecord otherwise, NotCp932 for a record
-  // whose text cannot be read.
-  QuizRecord read(std::int32_t n) const;
+  // Record n, 1 ≤ n ≤ count(); NoSuchRecord otherwise. A record whose text
+  // cannot be read is NotCp932, or shows `badBytesMark` where its bytes are
+  // not text.
+  QuizRecord read(std::int32_t n,
+                  std::optional<std::string_view> badBytesMark = std::nullopt) const;
   // The 700 bytes of record n as they lie in the file, undecoded; the same
   // errors as read() except NotCp932.
   std::string bytes(std::int32_t n) const;
-  // Writes record n (n ≥ 1); records between the end and n read as zeros.
-  void write(std::int32_t n, const QuizRecord& record);
 
   const std::string& path() const { return path_; }
 
@@ -64,14 +64,12 @@ class RecordFile {
   struct Closer {
     void operator()(std::FILE* f) const { std::fclose(f); }
   };
-  RecordFile(std::string path, std::FILE* file, Access access)
-      : path_(std::move(path)), file_(file), access_(access) {}
+  RecordFile(std::string path, std::FILE* file) : path_(std::move(path)), file_(file) {}
 
   std::string path_;
   std::unique_ptr<std::FILE, Closer> file_;
   // Where the stream stands after the last read, or -1 when unknown.
   mutable std::int64_t next_ = -1;
-  Access access_;
 };
 
 }  // namespace zunobi::data

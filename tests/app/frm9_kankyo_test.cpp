@@ -41,7 +41,7 @@ struct Kankyo {
     return window->control("lblMsg1").caption();
   }
   QuizRecord record(QuizList l, std::int32_t n) const {
-    return RecordFile::open(target(l), RecordFile::Access::Read).read(n);
+    return RecordFile::open(target(l)).read(n);
   }
   long filesInDataFolder() const {
     return std::distance(fs::directory_iterator(DataFolder(dir.path())), fs::directory_iterator());

@@ -50,10 +50,7 @@ TEST(LargestData, EveryReaderHoldsItsLimitAndTheCheckFindsNoProblem) {
     EXPECT_EQ(doc.questions.size(), 20u);
   }
   for (auto file : {zunobi::data::kNazonazoQuestions, zunobi::data::kOmoideQuestions})
-    EXPECT_EQ(zunobi::data::RecordFile::open(data(folder.path(), file),
-                                             zunobi::data::RecordFile::Access::Read)
-                  .count(),
-              10000);
+    EXPECT_EQ(zunobi::data::RecordFile::open(data(folder.path(), file)).count(), 10000);
 }
 
 // Every file of a broken data set is broken: gone, or the maintainers' check

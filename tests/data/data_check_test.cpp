@@ -76,7 +76,7 @@ TEST(DataCheck, EveryFileAgainstItsLayout) {
       {"no record the drill can use",
        checkNijiJyukugo,
        jyukugo(4, 3),
-       {"1:4番目が二字ではありません", "0:使える熟語の組がありません"}},
+       {"1:4番目が二字ではありません", "0:使える問題がありません"}},
       {"a compound without the centre",
        checkNijiJyukugo,
        "1,大木,小川" + repeat(",", 28) + ",2,巨大,最大" + repeat(",", 28) + ",2\r\n",

@@ -48,9 +48,9 @@ TEST(DocumentFileTest, TheDocumentMarkIsTheNumberOne) {
   } cases[] = {{"1", true},       {"\"1\"", true}, {" 1 ", true},      {"1.0", true},
                {"\"１\"", false}, {"2", false},    {"\"1個\"", false}, {"\"\"", false}};
   for (const auto& c : cases) {
-    auto doc = readText(std::string("\"本文\",") + c.mark + "\r\n");
+    auto doc = readText(std::string("\"本文\",") + c.mark + "\r\n\"質問\",\"答え\"\r\n");
     EXPECT_EQ(doc.lines.empty(), !c.documentLine) << c.mark;
-    EXPECT_EQ(doc.questions.size(), c.documentLine ? 0u : 1u) << c.mark;
+    EXPECT_EQ(doc.questions.size(), c.documentLine ? 1u : 2u) << c.mark;
   }
 }
 
@@ -67,8 +67,8 @@ TEST(DocumentFileTest, QuestionsAndAnswersAreHeldInOneHundredCharacters) {
 }
 
 TEST(DocumentFileTest, RefusesWhatTheDrillCannotHold) {
-  std::string text;
-  for (int i = 0; i < data::kMaxDocumentLines; ++i) text += "\"行\",1\r\n";
+  std::string text = "\"質問\",\"答え\"\r\n";
+  for (int i = 1; i < data::kMaxDocumentLines; ++i) text += "\"行\",1\r\n";
   EXPECT_EQ(readText(text).fileLines, data::kMaxDocumentLines);
   struct Case {
     const char* what;
@@ -78,6 +78,7 @@ TEST(DocumentFileTest, RefusesWhatTheDrillCannotHold) {
       {"301 lines", text + "\"行\",1\r\n", data::DataProblem::TooManyRecords},
       {"a last line of one field", "\"本文\",1\r\n\"質問\"\r\n", data::DataProblem::PastEnd},
       {"an open quote", "\"本文,1\r\n", data::DataProblem::UnclosedQuote},
+      {"no question to ask", "\"本文\",1\r\n", data::DataProblem::NoQuestions},
   };
   for (const auto& c : cases) {
     auto e = data::testing::errorOf([&] { readText(c.text); });

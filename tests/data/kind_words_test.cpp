@@ -10,6 +10,7 @@
 #include "data/cp932.h"
 #include "data/field_reader.h"
 #include "data/folders.h"
+#include "data/limits.h"
 #include "support/temp_folder.h"
 
 #ifndef ZUNOBI_CONTENT_TOOLS
@@ -38,7 +39,8 @@ std::vector<std::string> readWordList(const std::string& path) {
 std::vector<std::string> compoundsInList(const std::string& path,
                                          const std::set<std::string>& words) {
   std::vector<std::string> found;
-  for (const auto& record : readRecords(path, 63)) {
+  for (FieldReader in = FieldReader::open(path); !in.atEnd();) {
+    const auto record = in.read(kJyukugoFields);
     // Fields 2 to 31 and 33 to 62 are the compound slots; the count follows each run.
     for (int field = 1; field < 62; ++field) {
       if (field == 31) continue;

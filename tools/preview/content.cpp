@@ -22,7 +22,7 @@ namespace {
 using ui::decimal;
 
 void quizSamples(const std::string& view, const std::string& path, std::vector<Sample>& out) {
-  auto file = data::RecordFile::open(path, data::RecordFile::Access::Read);
+  auto file = data::RecordFile::open(path);
   const std::string name = data::baseName(path);
   for (std::int32_t n = 1; n <= file.count(); ++n) {
     auto r = file.read(n);  // with the fill spaces, as the quiz shows it
@@ -64,8 +64,8 @@ void documentSamples(const std::string& folder, std::vector<Sample>& out,
 
 std::vector<ContentView> contentViews() {
   return {
-      {"nazo", std::string(drills::Frm2Quiz::kNazoInfo.formName)},
-      {"quiz", std::string(drills::Frm2Quiz::kQuizInfo.formName)},
+      {"nazo", std::string(drills::Frm2Quiz::kNazo.info.formName)},
+      {"quiz", std::string(drills::Frm2Quiz::kQuiz.info.formName)},
       {"bunsyo", std::string(drills::Frm2Bunsyo::kInfo.formName)},
       {"kioku", std::string(drills::Frm2Kioku::kKioku1.info.formName)},
       {"jyukugo", std::string(drills::Frm21NijiJyukugo::kInfo.formName)},

@@ -106,8 +106,8 @@ struct Further {
 };
 const Further kFurther[] = {
     {drills::Frm2Bunsyo::kInfo, "cmdAnswer", 1, "-answered.png"},
-    {drills::Frm2Quiz::kNazoInfo, "cmdAns", 20000, "-finished.png"},
-    {drills::Frm2Quiz::kQuizInfo, "cmdAns", 20000, "-finished.png"},
+    {drills::Frm2Quiz::kNazo.info, "cmdAns", 20000, "-finished.png"},
+    {drills::Frm2Quiz::kQuiz.info, "cmdAns", 20000, "-finished.png"},
 };
 
 }  // namespace

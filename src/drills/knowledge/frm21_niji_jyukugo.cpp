@@ -140,10 +140,7 @@ void Frm21NijiJyukugo::onDrillLoad() {
                   "その字は何でしょう？");
   show(Step::Idle);
   auto records = readData("lblSetumei", [] { return data::readJyukugo(dataPath()); });
-  if (records && records->empty())
-    control("lblSetumei")
-        .setCaption("「" + std::string(data::kNijiJyukugoFile) + "」に使える問題がありません");
-  if (!records || records->empty()) {
+  if (!records) {
     // The file ships with the program: there is nothing to play, only to mend.
     control("lblSetumei").setPlace(kMessagePlace);
     show(Step::NoPuzzles);

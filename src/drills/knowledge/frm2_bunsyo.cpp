@@ -88,10 +88,6 @@ void Frm2Bunsyo::nextDocument() {
     trouble(control("lblSetumei").caption());
     return;
   }
-  if (doc->questions.empty()) {
-    trouble("「" + name + "」：質問の行がありません");
-    return;
-  }
   doc_ = std::move(*doc);
   DocText = data::documentText(doc_);
   control("lblBunsyo").setCaption(DocText);

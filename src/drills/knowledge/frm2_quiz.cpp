@@ -1,21 +1,47 @@
 #include "drills/knowledge/frm2_quiz.h"
 
 #include <algorithm>
-#include <filesystem>
 
-#include "data/cp932.h"
 #include "data/data_error.h"
 #include "data/folders.h"
+#include "data/quiz_preparation.h"
 #include "ui/controls.h"
 #include "ui/text.h"
 
 namespace zunobi::drills {
+
+const QuizVariant Frm2Quiz::kNazo{
+    .info =
+        {
+            .formName = "frm2Nazo",
+            .menuButton = "cmdNazo",
+            .menuCaption = "なぞなぞ",
+            .menuLabel = "Label3",
+            .description = "「なぞなぞ」で、童心に返る。いつまでも、子供心を",
+        },
+    .questionFile = data::kNazonazoQuestions,
+};
+
+const QuizVariant Frm2Quiz::kQuiz{
+    .info =
+        {
+            .formName = "frm2Quiz",
+            .menuButton = "cmdQuiz",
+            .menuCaption = "クイズ",
+            .menuLabel = "lblQuiz",
+            .description =
+                "クイズの問題に解答する。昔の出来事を中心の題材。思い出すことにより、脳が活性化"
+                "するとととも"
+                "に、思い出が蘇る。",
+        },
+    .questionFile = data::kOmoideQuestions,
+};
+
 namespace {
 
-drills::DrillFrame frameFor(data::QuizList kind) {
+drills::DrillFrame frameOf(const QuizVariant& v) {
   return {
-      .formName =
-          (kind == data::QuizList::Nazonazo ? Frm2Quiz::kNazoInfo : Frm2Quiz::kQuizInfo).formName,
+      .formName = v.info.formName,
       .caption = "クイズ問題ー「ハルモ」",
       .clientWidth = 9990,
       .clientHeight = 7440,
@@ -41,30 +67,22 @@ std::vector<ui::ControlSpec> controlTable() {
   };
 }
 
-// A damaged record still shows, with a mark where its bytes are not text:
-// neither skipped nor fatal.
-std::string decodeShowingBadBytes(std::string_view bytes) {
-  return data::cp932ToUtf8Marking(bytes, Frm2Quiz::kBadBytesMark);
-}
+using Step = Frm2Quiz::Step;
 
-data::QuizRecord decodeRecordShowingBadBytes(const std::string& record) {
-  const std::string_view all(record);
-  return {decodeShowingBadBytes(all.substr(0, data::kAnswerWidth)),
-          decodeShowingBadBytes(all.substr(data::kAnswerWidth, data::kExplanationWidth)),
-          decodeShowingBadBytes(
-              all.substr(data::kAnswerWidth + data::kExplanationWidth, data::kQuestionWidth))};
-}
+const drills::StepTable<Step> kSteps{
+    {Step::Question,
+     {.shown = {"cmdAns"}, .captions = {{"cmdAns", "解答を表示"}}, .focus = "cmdAns"}},
+    {Step::Answer, {.shown = {"cmdAns"}, .captions = {{"cmdAns", "次の問題"}}, .focus = "cmdAns"}},
+    {Step::Finished, {.shown = {}, .captions = {{"cmdAns", "解答を表示"}}, .focus = "cmdToMenu"}},
+    {Step::Trouble, {.shown = {}, .focus = "cmdToMenu"}},
+};
 
 }  // namespace
 
-Frm2Quiz::Frm2Quiz(ui::Services& services, data::QuizList kind)
-    : DrillWindow(services, frameFor(kind), controlTable()), kind_(kind) {
+Frm2Quiz::Frm2Quiz(ui::Services& services, const QuizVariant& variant)
+    : DrillWindow(services, frameOf(variant), controlTable(), kSteps), variant_(variant) {
   setTabOrder({{"cmdAns"}, {"cmdToMenu"}});
-  onClick("cmdAns", [this] { AnswerShown ? next() : reveal(); });
-}
-
-std::string Frm2Quiz::questionFilePath() const {
-  return data::DataFolder() + std::string(data::filesOf(kind_).target);
+  onClick("cmdAns", [this] { step<Step>() == Step::Answer ? next() : reveal(); });
 }
 
 std::string Frm2Quiz::noQuestionsText(std::string_view fileName, bool missing) {
@@ -72,97 +90,78 @@ std::string Frm2Quiz::noQuestionsText(std::string_view fileName, bool missing) {
          (missing ? "」が見つかりません）" : "」は空です）");
 }
 
-void Frm2Quiz::show(Step step) {
-  ui::Control& ans = control("cmdAns");
-  ans.setVisible(step == Step::Question || step == Step::Answer);
-  if (step == Step::Question) ans.setCaption("解答を表示");
-  if (step == Step::Answer) ans.setCaption("次の問題");
-  (ans.visible() ? ans : control("cmdToMenu")).setFocus();
-}
-
 void Frm2Quiz::onDrillLoad() {
-  AnswerShown = false;
-  const std::string path = questionFilePath();
-  if (!shuffleQuestions(path)) return;
-  // Open again for the run; it stays open while the window is shown. A file
-  // gone since the count is told by the reader's own message.
-  auto file = readData(
-      "lblQs", [&] { return data::RecordFile::open(path, data::RecordFile::Access::Read); });
-  if (!file) {
-    show(Step::Trouble);
-    return;
-  }
-  file_.emplace(std::move(*file));
+  if (!shuffleQuestions()) return;
   Position = 1;
-  show(Step::Question);
   showQuestion();
 }
 
-// Numbers the records and gives each a key, then sorts them into the order
-// of this visit. False, with the trouble told, when there is nothing to ask.
-bool Frm2Quiz::shuffleQuestions(const std::string& path) {
-  // The drill only reads: a missing file is told, never created.
-  if (!std::filesystem::exists(path)) {
-    control("lblQs").setCaption(noQuestionsText(data::baseName(path), true));
-    show(Step::Trouble);
-    return false;
-  }
-  auto count = readData("lblQs", [&] {
-    const auto file = data::RecordFile::open(path, data::RecordFile::Access::Read);
+// Opens the file for the visit, numbers its records and gives each a key,
+// then sorts them into the order of this visit. False, with the trouble
+// told, when there is nothing to ask.
+bool Frm2Quiz::shuffleQuestions() {
+  const std::string path = data::DataFolder() + std::string(variant_.questionFile);
+  try {
+    file_.emplace(data::RecordFile::open(path));
     // As many as the shuffle holds; a cut-short tail is no record.
-    const auto n = static_cast<std::int16_t>(std::min(file.count(), data::kMaxQuizRecords));
-    for (std::int16_t i = 1; i <= n; ++i) {
+    QuestionCount = static_cast<std::int16_t>(std::min(file_->count(), data::kMaxQuizRecords));
+    for (std::int16_t i = 1; i <= QuestionCount; ++i) {
       // Read as it is counted, so that a file that cannot be read shows now.
-      (void)file.bytes(i);
+      (void)file_->bytes(i);
       shuffle_.ShuffleIndex[i] = i;
       shuffle_.ShuffleKey[i] = data::ShuffleKeyFor(random().draw(), data::kQuizKeyRange);
     }
-    return n;
-  });
-  if (!count) {
-    show(Step::Trouble);
+  } catch (const data::DataError& e) {
+    file_.reset();
+    if (e.problem() == data::DataProblem::Missing)
+      trouble(noQuestionsText(variant_.questionFile, true));
+    else
+      trouble(e.message());
     return false;
   }
-  QuestionCount = *count;
   if (QuestionCount == 0) {
-    control("lblQs").setCaption(noQuestionsText(data::baseName(path), false));
-    show(Step::Trouble);
+    file_.reset();
+    trouble(noQuestionsText(variant_.questionFile, false));
     return false;
   }
   data::ShuffleSort(shuffle_, QuestionCount);
   return true;
 }
 
+void Frm2Quiz::trouble(const std::string& why) {
+  control("lblQs").setCaption(why);
+  control("lblAns").setCaption("");
+  enter(Step::Trouble);
+}
+
 void Frm2Quiz::showQuestion() {
   const std::int16_t n = shuffle_.ShuffleIndex[Position];
-  auto bytes = readData("lblQs", [&] { return file_->bytes(n); });
-  if (!bytes) {
-    control("lblAns").setCaption("");
-    show(Step::Trouble);
+  // A damaged record still shows, with a mark where its bytes are not text.
+  auto record = readData("lblQs", [&] { return file_->read(n, kBadBytesMark); });
+  if (!record) {
+    trouble(control("lblQs").caption());
     return;
   }
-  record_ = decodeRecordShowingBadBytes(*bytes);
+  record_ = std::move(*record);
   control("lblQs").setCaption(record_.Question);
   control("lblAns").setCaption("");
   control("lblNo").setCaption(ui::decimal(n));
+  enter(Step::Question);
 }
 
 void Frm2Quiz::reveal() {
-  show(Step::Answer);
-  AnswerShown = true;
   control("lblAns").setCaption(record_.Answer);
   control("lblKaisetu").setCaption(record_.Explanation);
+  enter(Step::Answer);
 }
 
 void Frm2Quiz::next() {
   control("lblKaisetu").setCaption("");
-  show(Step::Question);
-  AnswerShown = false;
   ++Position;
   if (Position > QuestionCount) {
     control("lblQs").setCaption(kFinished);
     control("lblAns").setCaption("");
-    show(Step::Finished);
+    enter(Step::Finished);
     return;
   }
   showQuestion();

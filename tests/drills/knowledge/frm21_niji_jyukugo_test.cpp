@@ -437,8 +437,8 @@ TEST(Frm21NijiJyukugo, AFileThatCannotBeUsedIsToldAndTheWayBackWorks) {
        "「二字熟語.csv」の2行目：数値の項目が数値ではありません「二」"},
       {"not CP932", "1,\x82\r\n",
        "「二字熟語.csv」の1行目：CP932（シフトJIS）の文字として読めないバイトがあります"},
-      {"no usable record", cp932(file({kOnlyOne})), "「二字熟語.csv」に使える問題がありません"},
-      {"empty", "", "「二字熟語.csv」に使える問題がありません"},
+      {"no usable record", cp932(file({kOnlyOne})), "「二字熟語.csv」：使える問題がありません"},
+      {"empty", "", "「二字熟語.csv」：使える問題がありません"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

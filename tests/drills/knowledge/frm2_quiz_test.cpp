@@ -17,7 +17,6 @@
 namespace zunobi::drills {
 namespace {
 
-using data::QuizList;
 using ui::testing::kLoadLater;
 using ui::testing::names;
 using ui::testing::onScreen;
@@ -34,15 +33,15 @@ struct QuizFolder {
   data::ScopedProgramFolder scoped{root.path()};
   QuizFolder() { std::filesystem::create_directory(root / "file"); }
 
-  static std::string path(QuizList list) {
-    return data::DataFolder() + std::string(data::filesOf(list).target);
+  static std::string path(const QuizVariant& list) {
+    return data::DataFolder() + std::string(list.questionFile);
   }
-  // Record k of a list: its texts name the list and k.
-  static data::QuizRecord record(QuizList list, int k) {
-    const std::string tag = (list == QuizList::Nazonazo ? "なぞ" : "思い") + std::to_string(k);
+  // Record k of a window's file: its texts name the window and k.
+  static data::QuizRecord record(const QuizVariant& list, int k) {
+    const std::string tag = std::string(list.info.formName) + std::to_string(k);
     return {"答え" + tag, "解説" + tag, "問題" + tag};
   }
-  void write(QuizList list, int records, std::string_view tail = {}) const {
+  void write(const QuizVariant& list, int records, std::string_view tail = {}) const {
     std::string bytes;
     for (int k = 1; k <= records; ++k) bytes += data::encodeRecord(record(list, k));
     bytes += tail;
@@ -69,7 +68,7 @@ int openHandles(const std::string& path) {
 using Fixture = ui::testing::WindowFixture<Frm2Quiz>;
 
 struct Visit {
-  QuizList list;
+  const QuizVariant& list;
   int records;
   std::string tail;  // bytes of a cut-short last record
   std::vector<double> draws;
@@ -77,14 +76,14 @@ struct Visit {
 };
 
 const Visit kVisits[] = {
-    {QuizList::Nazonazo, 1, "", {0.7}, {1}},
-    {QuizList::Omoide, 1, "", {0.0}, {1}},
-    {QuizList::Nazonazo, 3, "", {0.5, 0.1, 0.3}, {2, 3, 1}},
+    {Frm2Quiz::kNazo, 1, "", {0.7}, {1}},
+    {Frm2Quiz::kQuiz, 1, "", {0.0}, {1}},
+    {Frm2Quiz::kNazo, 3, "", {0.5, 0.1, 0.3}, {2, 3, 1}},
     // Equal keys keep their order.
-    {QuizList::Omoide, 3, "", {0.9, 0.9, 0.2}, {3, 1, 2}},
+    {Frm2Quiz::kQuiz, 3, "", {0.9, 0.9, 0.2}, {3, 1, 2}},
     // A tail shorter than a record is no question.
-    {QuizList::Nazonazo, 2, "tail of a record", {0.8, 0.3}, {2, 1}},
-    {QuizList::Omoide, 3, std::string(699, ' '), {0.99999, 0.0, 0.5}, {2, 3, 1}},
+    {Frm2Quiz::kNazo, 2, "tail of a record", {0.8, 0.3}, {2, 1}},
+    {Frm2Quiz::kQuiz, 3, std::string(699, ' '), {0.99999, 0.0, 0.5}, {2, 3, 1}},
 };
 
 TEST(Frm2Quiz, ShowsEveryQuestionOnceWithItsAnswerAndExplanation) {
@@ -93,7 +92,7 @@ TEST(Frm2Quiz, ShowsEveryQuestionOnceWithItsAnswerAndExplanation) {
     QuizFolder folder;
     folder.write(v.list, v.records, v.tail);
     // The other window's file is not read.
-    const QuizList other = v.list == QuizList::Nazonazo ? QuizList::Omoide : QuizList::Nazonazo;
+    const QuizVariant& other = &v.list == &Frm2Quiz::kNazo ? Frm2Quiz::kQuiz : Frm2Quiz::kNazo;
     folder.write(other, 5);
     Fixture f(kLoadLater, v.list);
     for (double r : v.draws) f.t.random.push(r);
@@ -142,8 +141,8 @@ TEST(Frm2Quiz, ShowsEveryQuestionOnceWithItsAnswerAndExplanation) {
 
 TEST(Frm2Quiz, KeysAndTabOrder) {
   QuizFolder folder;
-  folder.write(QuizList::Nazonazo, 1);
-  Fixture f(QuizList::Nazonazo);
+  folder.write(Frm2Quiz::kNazo, 1);
+  Fixture f(Frm2Quiz::kNazo);
   EXPECT_EQ(f.w->tabOrder(), (std::vector<ui::ControlId>{{"cmdAns"}, {"cmdToMenu"}}));
   EXPECT_FALSE(f.w->timer().running()) << "the quiz has no timer";
   EXPECT_EQ(f.w->caption(), "クイズ問題ー「ハルモ」");
@@ -153,14 +152,14 @@ TEST(Frm2Quiz, KeysAndTabOrder) {
 // state, so two loads within the same second still differ.
 TEST(Frm2Quiz, EachLoadGivesANewOrder) {
   QuizFolder folder;
-  folder.write(QuizList::Omoide, 20);
+  folder.write(Frm2Quiz::kQuiz, 20);
   ui::testing::FakeClock clock;
   ui::ClockSeededRandom random(clock);
   ui::testing::RecordingNavigator navigator;
   ui::testing::RecordingMessageBox box;
   ui::Services services{clock, random, navigator, box};
   auto orderOfAVisit = [&] {
-    auto w = std::make_shared<Frm2Quiz>(services, QuizList::Omoide);
+    auto w = std::make_shared<Frm2Quiz>(services, Frm2Quiz::kQuiz);
     w->load();
     std::vector<int> order;
     while (w->control("cmdAns").visible()) {
@@ -182,8 +181,8 @@ TEST(Frm2Quiz, EachLoadGivesANewOrder) {
 
 TEST(Frm2Quiz, ShowsTheFirst10000OfALargerFile) {
   QuizFolder folder;
-  folder.write(QuizList::Nazonazo, 10001);
-  Fixture f(kLoadLater, QuizList::Nazonazo);
+  folder.write(Frm2Quiz::kNazo, 10001);
+  Fixture f(kLoadLater, Frm2Quiz::kNazo);
   f.t.random.push(0.5);  // equal keys: the file's own order
   f.w->load();
   EXPECT_EQ(f.t.random.reseeds(), 10000u);
@@ -208,9 +207,9 @@ TEST(Frm2Quiz, MarksBytesThatAreNotTextAndShowsTheRest) {
   const std::string q =
       data::utf8ToCp932("問い") + "\x85\x40" + data::utf8ToCp932("です") + "\x81" + " ok";
   const std::string e = data::utf8ToCp932("解説") + "\xFF";
-  data::testing::writeBytes(QuizFolder::path(QuizList::Omoide),
+  data::testing::writeBytes(QuizFolder::path(Frm2Quiz::kQuiz),
                             field(data::utf8ToCp932("答え"), 200) + field(e, 300) + field(q, 200));
-  Fixture f(QuizList::Omoide);
+  Fixture f(Frm2Quiz::kQuiz);
   EXPECT_EQ(onScreen(*f.w), kAsking);
   EXPECT_EQ(f.caption("lblQs"), "問い〓です〓 ok" + std::string(200 - q.size(), ' '));
   EXPECT_EQ(f.caption("lblNo"), "1");
@@ -237,12 +236,12 @@ TEST(Frm2Quiz, WithoutQuestionsSaysWhyAndStillGoesBack) {
   for (const auto& t : kTroubles) {
     SCOPED_TRACE(t.what);
     QuizFolder folder;
-    const std::string path = QuizFolder::path(QuizList::Nazonazo);
+    const std::string path = QuizFolder::path(Frm2Quiz::kNazo);
     if (t.bytes == "dir")
       std::filesystem::create_directory(path);
     else if (t.create)
       data::testing::writeBytes(path, t.bytes);
-    Fixture f(QuizList::Nazonazo);
+    Fixture f(Frm2Quiz::kNazo);
     EXPECT_EQ(f.caption("lblQs"), t.message);
     EXPECT_EQ(onScreen(*f.w), kAlways);
     EXPECT_EQ(f.caption("lblNo"), "");
@@ -254,6 +253,29 @@ TEST(Frm2Quiz, WithoutQuestionsSaysWhyAndStillGoesBack) {
     EXPECT_EQ(f.t.navigator.calls, (std::vector<std::string>{"show frm1Main", "unload frm2Nazo"}));
   }
 }
+
+// Records the way out, and whether the question file was still open when
+// the menu came up.
+class WatchingNavigator final : public ui::Navigator {
+ public:
+  explicit WatchingNavigator(std::string path) : path_(std::move(path)) {}
+  void show(std::string_view form) override {
+    calls.push_back("show " + std::string(form) +
+                    (openHandles(path_) ? " beside the open file" : ""));
+  }
+  void unload(ui::Form& form) override {
+    calls.push_back("unload " + form.name());
+    form.unloaded();
+  }
+  void unloadByName(std::string_view form) override {
+    calls.push_back("unload " + std::string(form));
+  }
+  void endProgram() override { calls.push_back("end"); }
+  std::vector<std::string> calls;
+
+ private:
+  std::string path_;
+};
 
 struct Leaving {
   const char* how;
@@ -273,38 +295,42 @@ TEST(Frm2Quiz, KeepsItsFileOpenUntilItLeavesOrIsUnloaded) {
   for (const auto& way : kWays) {
     SCOPED_TRACE(way.how);
     QuizFolder folder;
-    folder.write(QuizList::Omoide, 2);
-    const std::string path = QuizFolder::path(QuizList::Omoide);
-    Fixture f(QuizList::Omoide);
+    folder.write(Frm2Quiz::kQuiz, 2);
+    const std::string path = QuizFolder::path(Frm2Quiz::kQuiz);
+    ui::testing::TestServices t;
+    WatchingNavigator navigator(path);
+    ui::Services services{t.clock, t.random, navigator, t.messageBox};
+    auto w = std::make_shared<Frm2Quiz>(services, Frm2Quiz::kQuiz);
+    w->load();
     for (int i = 0; i < way.answersFirst; ++i) {
       EXPECT_EQ(openHandles(path), 1);
-      f.w->click("cmdAns");
+      w->click("cmdAns");
     }
     EXPECT_EQ(openHandles(path), 1);
     if (way.closeBox)
-      f.w->close();
+      w->close();
     else
-      f.w->click("cmdToMenu");
+      w->click("cmdToMenu");
     EXPECT_EQ(openHandles(path), 0);
-    EXPECT_EQ(f.t.navigator.calls, way.navigation);
+    EXPECT_EQ(navigator.calls, way.navigation);
   }
 }
 
 TEST(Frm2Quiz, ClosingTheWindowEndsTheProgramWithItsFileClosed) {
   QuizFolder folder;
-  folder.write(QuizList::Nazonazo, 3);
+  folder.write(Frm2Quiz::kNazo, 3);
   ui::FormRegistry registry;
   registry.add("frm2Nazo",
-               [](ui::Services& s) { return std::make_shared<Frm2Quiz>(s, QuizList::Nazonazo); });
+               [](ui::Services& s) { return std::make_shared<Frm2Quiz>(s, Frm2Quiz::kNazo); });
   ui::testing::FakeClock clock;
   ui::testing::ScriptedRandom random;
   ui::testing::RecordingMessageBox box;
   ui::WindowManager manager(registry, clock, random, box);
   manager.show("frm2Nazo");
-  EXPECT_EQ(openHandles(QuizFolder::path(QuizList::Nazonazo)), 1);
+  EXPECT_EQ(openHandles(QuizFolder::path(Frm2Quiz::kNazo)), 1);
   manager.find("frm2Nazo")->close();
   EXPECT_TRUE(manager.ended());
-  EXPECT_EQ(openHandles(QuizFolder::path(QuizList::Nazonazo)), 0);
+  EXPECT_EQ(openHandles(QuizFolder::path(Frm2Quiz::kNazo)), 0);
 }
 
 }  // namespace
