@@ -2,6 +2,7 @@
 
 #include "data/cp932.h"
 #include "data/folders.h"
+#include "drills/turn_result.h"
 #include "ui/controls.h"
 #include "ui/text.h"
 
@@ -74,28 +75,25 @@ std::vector<ui::ControlSpec> controlTable() {
   return rows;
 }
 
-// The buttons of each step, and the one the keyboard is on.
-struct StepShows {
-  bool start, kotae, breake;
-  std::string_view kotaeCaption;
-  std::string_view focus;
+using Step = Frm21NijiJyukugo::Step;
+
+const drills::StepTable<Step> kSteps{
+    {Step::Idle,
+     {.shown = {"cmdStart"}, .captions = {{"cmdKotae", kShowAnswer}}, .focus = "cmdStart"}},
+    // "やめる" waits for the first click of the run.
+    {Step::FirstPuzzle,
+     {.shown = {"cmdKotae"}, .captions = {{"cmdKotae", kShowAnswer}}, .focus = "cmdKotae"}},
+    {Step::Puzzle,
+     {.shown = {"cmdKotae", "cmdBreake"},
+      .captions = {{"cmdKotae", kShowAnswer}},
+      .focus = "cmdKotae"}},
+    {Step::Answer,
+     {.shown = {"cmdKotae", "cmdBreake"},
+      .captions = {{"cmdKotae", kNextQuestion}},
+      .focus = "cmdKotae"}},
+    // The file ships with the program: there is nothing to play, only to mend.
+    {Step::NoPuzzles, {.shown = {}, .focus = "cmdToMenu"}},
 };
-StepShows stepShows(Frm21NijiJyukugo::Step step) {
-  using Step = Frm21NijiJyukugo::Step;
-  switch (step) {
-    case Step::Idle:
-      return {true, false, false, kShowAnswer, "cmdStart"};
-    case Step::FirstPuzzle:  // "やめる" waits for the first click of the run
-      return {false, true, false, kShowAnswer, "cmdKotae"};
-    case Step::Puzzle:
-      return {false, true, true, kShowAnswer, "cmdKotae"};
-    case Step::Answer:
-      return {false, true, true, kNextQuestion, "cmdKotae"};
-    case Step::NoPuzzles:
-      break;
-  }
-  return {false, false, false, kShowAnswer, "cmdToMenu"};
-}
 
 std::string countText(std::int32_t n) { return "問題数　" + ui::decimal(n); }
 
@@ -109,7 +107,7 @@ std::string character(const std::string& compound, std::size_t at) {
 }  // namespace
 
 Frm21NijiJyukugo::Frm21NijiJyukugo(ui::Services& services)
-    : DrillWindow(services, kFrame, controlTable()) {
+    : DrillWindow(services, kFrame, controlTable(), kSteps) {
   setTabOrder({{"optMenu", 0},
                {"optMenu", 1},
                {"optMenu", 2},
@@ -124,29 +122,19 @@ Frm21NijiJyukugo::Frm21NijiJyukugo(ui::Services& services)
 
 void Frm21NijiJyukugo::prepare() { data::readJyukugoAhead(dataPath()); }
 
-void Frm21NijiJyukugo::show(Step step) {
-  const StepShows s = stepShows(step);
-  control("cmdStart").setVisible(s.start);
-  control("cmdKotae").setCaption(s.kotaeCaption);
-  control("cmdKotae").setVisible(s.kotae);
-  control("cmdBreake").setVisible(s.breake);
-  control(s.focus).setFocus();
-}
-
 void Frm21NijiJyukugo::onDrillLoad() {
   control("lblJikanEnd").setCaption("");
   control("lblSetumei")
       .setCaption("中央に漢字１字を入れると、２字熟語が４つ完成します" + std::string(ui::kCrLf) +
                   "その字は何でしょう？");
-  show(Step::Idle);
   auto records = readData("lblSetumei", [] { return data::readJyukugo(dataPath()); });
   if (!records) {
-    // The file ships with the program: there is nothing to play, only to mend.
     control("lblSetumei").setPlace(kMessagePlace);
-    show(Step::NoPuzzles);
+    enter(Step::NoPuzzles);
     return;
   }
   records_ = std::move(*records);
+  enter(Step::Idle);
 }
 
 void Frm21NijiJyukugo::drawQuestion() {
@@ -164,7 +152,7 @@ void Frm21NijiJyukugo::drawQuestion() {
                 random());
   control("lblKanji", 3).setCaption(character(shuffled(record.saki, 1), 1));
   control("lblKanji", 4).setCaption(character(shuffled(record.saki, 2), 1));
-  seikai_ = character(shuffled(record.saki, 1), 0);
+  Seikai_ = character(shuffled(record.saki, 1), 0);
 }
 
 void Frm21NijiJyukugo::clearKanji() {
@@ -172,83 +160,79 @@ void Frm21NijiJyukugo::clearKanji() {
 }
 
 void Frm21NijiJyukugo::start() {
-  menuNo_ = control("optMenu", 1).selected() ? 2 : control("optMenu", 2).selected() ? 3 : 1;
-  control("lblCharngeSu").setCaption("");
+  MenuNo_ = control("optMenu", 1).selected() ? 2 : control("optMenu", 2).selected() ? 3 : 1;
   control("lblKeikaTime").setCaption("");
   markStart();
   const ui::DateTime now = clock().now();
-  kaishiByou_ = now.secondsSinceMidnight();
-  shimekiri_ = now.plusMinutes(1);
+  KaishiByou_ = now.secondsSinceMidnight();
+  Shimekiri_.clear();
+  if (MenuNo_ == 3) Shimekiri_.arm(now.plusMinutes(1));
   control("lblJikanEnd").setCaption("");
   control("lblKanji", 0).setCaption("");
   drawQuestion();
-  mondaiSu_ = 1;
-  control("lblCharngeSu").setCaption(countText(mondaiSu_));
-  kaitouHyouji_ = false;
-  running_ = true;
-  show(Step::FirstPuzzle);
+  MondaiSu_ = 1;
+  control("lblCharngeSu").setCaption(countText(MondaiSu_));
+  enter(Step::FirstPuzzle);
 }
 
 void Frm21NijiJyukugo::kotae() {
-  if (!kaitouHyouji_) {
-    control("lblKanji", 0).setCaption(seikai_);
+  if (step<Step>() != Step::Answer) {
+    control("lblKanji", 0).setCaption(Seikai_);
     // The eleventh question of a ten-question run ends it at its answer.
-    if (menuNo_ == 2 && mondaiSu_ > 10) {
+    if (MenuNo_ == 2 && MondaiSu_ > 10) {
       shuuryou();
       return;
     }
-    kaitouHyouji_ = true;
-    show(Step::Answer);
+    enter(Step::Answer);
     return;
   }
-  ++mondaiSu_;
-  control("lblCharngeSu").setCaption(countText(mondaiSu_));
-  kaitouHyouji_ = false;
-  show(Step::Puzzle);
+  ++MondaiSu_;
+  control("lblCharngeSu").setCaption(countText(MondaiSu_));
   if (records_.size() < 2) {
     shuuryou();
     return;
   }
   drawQuestion();
   control("lblKanji", 0).setCaption("");
+  enter(Step::Puzzle);
 }
 
+// The end of a run by its own rule: ten questions, the only record, the
+// minute. A one-minute run's deadline outlives it, so its time-up still comes.
 void Frm21NijiJyukugo::shuuryou() {
-  running_ = false;
   clearKanji();
   std::string elapsed = "1分　0秒";  // a one-minute run shows its full minute
-  if (menuNo_ != 3) {
+  if (MenuNo_ != 3) {
     elapsed = elapsedText();
-    --mondaiSu_;
+    --MondaiSu_;
   }
   control("lblKeikaTime").setCaption("所要時間　" + elapsed);
-  control("lblCharngeSu").setCaption(countText(mondaiSu_));
-  kaitouHyouji_ = false;
-  show(Step::Idle);
+  control("lblCharngeSu").setCaption(countText(MondaiSu_));
+  enter(Step::Idle);
 }
 
 void Frm21NijiJyukugo::breake() {
   // A stopped run is over for good: its minute no longer runs out.
-  running_ = false;
+  Shimekiri_.clear();
   control("lblKeikaTime").setCaption("所要時間　" + elapsedText());
-  kaitouHyouji_ = false;
-  show(Step::Idle);
   clearKanji();
+  enter(Step::Idle);
 }
 
 void Frm21NijiJyukugo::onDrillTick() {
-  if (!running_ || menuNo_ != 3 || !(clock().now() > shimekiri_)) return;
+  if (!Shimekiri_.passed(clock().now())) return;
+  // The time-up steps would repeat at every tick until the next start and
+  // change nothing on show; done once, they leave the keys where they are.
+  Shimekiri_.clear();
   control("lblJikanEnd").setCaption("時間です！");
   control("lblJikanStart").setCaption("");
   shuuryou();
 }
 
-// Whole minutes and seconds from the start to now; past midnight the day
-// is taken off, and a run of an hour or more keeps all its minutes.
+// Whole minutes and seconds from the start to now; a run of an hour or
+// more keeps all its minutes.
 std::string Frm21NijiJyukugo::elapsedText() {
-  constexpr std::int32_t kDay = 24 * 3600;
-  std::int32_t keikaByou = clock().now().secondsSinceMidnight() - kaishiByou_;
-  if (keikaByou < 0) keikaByou += kDay;
+  const std::int32_t keikaByou = ElapsedSeconds(KaishiByou_, clock().now().secondsSinceMidnight());
   return ui::decimal(keikaByou / 60) + "分　" + ui::decimal(keikaByou % 60) + "秒";
 }
 

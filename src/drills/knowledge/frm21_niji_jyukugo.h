@@ -10,6 +10,7 @@
 
 #include "data/jyukugo_table.h"
 #include "data/shuffle.h"
+#include "drills/deadline.h"
 #include "drills/drill_window.h"
 
 namespace zunobi::drills {
@@ -30,13 +31,13 @@ class Frm21NijiJyukugo final : public drills::DrillWindow {
   // click, would keep the window from opening within a frame of it.
   static void prepare();
 
-  // What each step shows of the buttons.
+  // Between runs; the first puzzle of a run, before "やめる" is offered; a
+  // later puzzle; its answer; or no puzzles to play.
   enum class Step { Idle, FirstPuzzle, Puzzle, Answer, NoPuzzles };
 
  private:
   void onDrillLoad() override;
   void onDrillTick() override;
-  void show(Step step);
   void start();
   void kotae();
   void breake();
@@ -47,14 +48,12 @@ class Frm21NijiJyukugo final : public drills::DrillWindow {
 
   std::vector<data::JyukugoRecord> records_;  // rows 1 … JyukugoSu
   data::ShuffleArrays shuffle_;
-  std::int16_t menuNo_ = 0;  // 1 training, 2 ten questions, 3 one minute
-  std::int32_t mondaiSu_ = 0;
-  bool kaitouHyouji_ = false;
-  std::string seikai_;
-  std::int32_t kaishiByou_ = 0;
-  ui::DateTime shimekiri_;
-  // A run is under way: only then can its minute run out.
-  bool running_ = false;
+  std::int16_t MenuNo_ = 0;  // 1 training, 2 ten questions, 3 one minute
+  std::int32_t MondaiSu_ = 0;
+  std::string Seikai_;
+  std::int32_t KaishiByou_ = 0;
+  // The end of a one-minute run; stopping the run drops it.
+  Deadline Shimekiri_;
 };
 
 }  // namespace zunobi::drills

@@ -44,9 +44,20 @@ std::vector<ui::ControlSpec> controlTable() {
   };
 }
 
+using Step = Frm2Bunsyo::Step;
+
+const drills::StepTable<Step> kSteps{
+    {Step::Loaded, {.shown = {"cmdMondai"}, .focus = "cmdMondai"}},
+    {Step::Reading, {.shown = {"cmdQs"}, .focus = "cmdQs"}},
+    {Step::Asked, {.shown = {"cmdAnswer"}, .focus = "cmdAnswer"}},
+    {Step::Answered, {.shown = {"cmdMondai"}, .focus = "cmdMondai"}},
+    {Step::Trouble, {.shown = {"cmdMondai"}, .focus = "cmdMondai"}},
+};
+
 }  // namespace
 
-Frm2Bunsyo::Frm2Bunsyo(ui::Services& services) : DrillWindow(services, kFrame, controlTable()) {
+Frm2Bunsyo::Frm2Bunsyo(ui::Services& services)
+    : DrillWindow(services, kFrame, controlTable(), kSteps) {
   setTabOrder({{"cmdMondai"}, {"cmdAnswer"}, {"cmdQs"}, {"cmdToMenu"}});
   onClick("cmdMondai", [this] { nextDocument(); });
   onClick("cmdQs", [this] { ask(); });
@@ -59,61 +70,52 @@ std::string Frm2Bunsyo::documentNumberText(int n) {
   return digits;
 }
 
-// Each step offers one button, which takes the keyboard focus.
-void Frm2Bunsyo::show(Step step) {
-  const bool offerNext = step == Step::Loaded || step == Step::Answered || step == Step::Trouble;
-  control("cmdQs").setVisible(step == Step::Reading);
-  control("cmdAnswer").setVisible(step == Step::Asked);
-  control("cmdMondai").setVisible(offerNext);
-  control("lblSetumei").setPlace(step == Step::Trouble ? kTroublePlace : kSetumeiPlace);
-  const char* offered = offerNext ? "cmdMondai" : step == Step::Reading ? "cmdQs" : "cmdAnswer";
-  control(offered).setFocus();
-}
-
-void Frm2Bunsyo::onDrillLoad() { show(Step::Loaded); }
+void Frm2Bunsyo::onDrillLoad() { enter(Step::Loaded); }
 
 void Frm2Bunsyo::nextDocument() {
   markStart();
   for (auto name : {"lblBunsyo", "lblQs", "lblAnswer"}) control(name).setCaption("");
-  show(Step::Reading);
+  control("lblSetumei").setPlace(kSetumeiPlace);
   control("lblSetumei").setCaption(kReadFirst);
   const int n = ui::drawOneTo(random().draw(), data::kDocumentCount);
-  DocNumber = documentNumberText(n);
-  control("lblBunNo").setCaption(DocNumber);
-  DocText.clear();
-  const std::string name = data::DocumentFileName(n);
-  auto doc =
-      readData("lblSetumei", [&] { return data::readDocumentFile(data::DocumentFolder() + name); });
+  DocNumber_ = documentNumberText(n);
+  control("lblBunNo").setCaption(DocNumber_);
+  DocText_.clear();
+  auto doc = readData("lblSetumei", [&] {
+    return data::readDocumentFile(data::DocumentFolder() + data::DocumentFileName(n));
+  });
   if (!doc) {
     trouble(control("lblSetumei").caption());
     return;
   }
   doc_ = std::move(*doc);
-  DocText = data::documentText(doc_);
-  control("lblBunsyo").setCaption(DocText);
+  DocText_ = data::documentText(doc_);
+  control("lblBunsyo").setCaption(DocText_);
+  enter(Step::Reading);
 }
 
 void Frm2Bunsyo::trouble(const std::string& why) {
   control("lblSetumei")
-      .setCaption("文書" + DocNumber + "を出題できません。" + std::string(ui::kCrLf) + why);
-  show(Step::Trouble);
+      .setCaption("文書" + DocNumber_ + "を出題できません。" + std::string(ui::kCrLf) + why);
+  control("lblSetumei").setPlace(kTroublePlace);
+  enter(Step::Trouble);
 }
 
 void Frm2Bunsyo::ask() {
-  show(Step::Asked);
   control("lblSetumei").setCaption("");
-  AskedQuestion = ui::drawOneTo(random().draw(), static_cast<std::int32_t>(doc_.questions.size()));
-  control("lblQs").setCaption(doc_.questions[AskedQuestion - 1]);
+  AskedQuestion_ = ui::drawOneTo(random().draw(), static_cast<std::int32_t>(doc_.questions.size()));
+  control("lblQs").setCaption(doc_.questions[AskedQuestion_ - 1]);
   // The document is hidden while its question is asked.
   control("lblBunsyo").setCaption("");
+  enter(Step::Asked);
 }
 
 void Frm2Bunsyo::answer() {
   control("lblKaishiJikoku").setCaption("");
-  show(Step::Answered);
-  control("lblAnswer").setCaption(doc_.answers[AskedQuestion - 1]);
-  control("lblBunsyo").setCaption(DocText);
+  control("lblAnswer").setCaption(doc_.answers[AskedQuestion_ - 1]);
+  control("lblBunsyo").setCaption(DocText_);
   control("lblSetumei").setCaption("");
+  enter(Step::Answered);
 }
 
 }  // namespace zunobi::drills

@@ -27,21 +27,21 @@ class Frm2Bunsyo final : public drills::DrillWindow {
   // The document number as shown: three digits, 7 → "007".
   static std::string documentNumberText(int n);
 
- private:
-  // Trouble: the drawn document cannot be used; lblSetumei says why.
+  // Each step offers one button. Trouble: the drawn document cannot be used;
+  // lblSetumei says why.
   enum class Step { Loaded, Reading, Asked, Answered, Trouble };
 
+ private:
   void onDrillLoad() override;
-  void show(Step step);
   void nextDocument();
   void ask();
   void answer();
   void trouble(const std::string& why);
 
-  std::string DocNumber;
-  std::string DocText;
+  std::string DocNumber_;
+  std::string DocText_;
   data::DocumentFile doc_;
-  std::int32_t AskedQuestion = 0;
+  std::int32_t AskedQuestion_ = 0;
 };
 
 }  // namespace zunobi::drills

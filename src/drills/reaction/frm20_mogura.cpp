@@ -61,11 +61,24 @@ std::string ratingText(int atarisuu) {
   return std::string(rating) + ui::decimal(atarisuu);
 }
 
+using Step = Frm20Mogura::Step;
+
+// Which holes show, and what, is the game's data, set by its ticks: no step
+// names a control. A "○" left over from a game that was restarted is no
+// mole of the new one: only a mole-up step takes hits.
+const drills::StepTable<Step> kSteps{
+    {Step::Idle, {}},
+    {Step::Rest, {}},
+    {Step::MoleUp, {}},
+    {Step::Over, {}},
+};
+
 }  // namespace
 
 int Frm20Mogura::moleIndex(double r) { return ui::drawNearest(r, kCells - 1); }
 
-Frm20Mogura::Frm20Mogura(ui::Services& services) : DrillWindow(services, kFrame, controlTable()) {
+Frm20Mogura::Frm20Mogura(ui::Services& services)
+    : DrillWindow(services, kFrame, controlTable(), kSteps) {
   setResizable(true);
   onResize([this] { layout(); });
   onClick("cmdMogura", [this](int index) { hit(index); });
@@ -84,6 +97,7 @@ void Frm20Mogura::onDrillLoad() {
   control("cmdStartEnd", 0).setCaption("開始");
   control("cmdStartEnd", 1).setCaption("メニューへ戻る");
   // The timer keeps interval 0 from the frame: no ticks before a start.
+  enter(Step::Idle);
 }
 
 void Frm20Mogura::layout() {
@@ -100,48 +114,49 @@ void Frm20Mogura::layout() {
 }
 
 void Frm20Mogura::start() {
-  timerKaisuu_ = 0;
-  atarisuu_ = 0;
-  moleUp_ = false;
+  TimerKaisuu_ = 0;
+  Atarisuu_ = 0;
   timer().setInterval(1000);
   timer().setEnabled(true);
+  enter(Step::Rest);
 }
 
 void Frm20Mogura::hit(int index) {
-  if (index < 0 || index >= kCells) return;
   auto& button = control("cmdMogura", index);
-  if (!moleUp_ || button.caption() != kMole) return;
-  ++atarisuu_;
+  if (step<Step>() != Step::MoleUp || button.caption() != kMole) return;
+  ++Atarisuu_;
   button.hide();
 }
 
 void Frm20Mogura::showGrid(int mole) {
-  moleUp_ = mole != kNoMole;
-  if (moleUp_) {
+  if (mole != kNoMole) {
     // The other holes are "×" since the rest tick before.
     control("cmdMogura", mole).setCaption(kMole);
     for (int i = 0; i < kCells; ++i) control("cmdMogura", i).show();
+    enter(Step::MoleUp);
     return;
   }
   for (int i = 0; i < kCells; ++i) {
     control("cmdMogura", i).hide();
     control("cmdMogura", i).setCaption(kEmpty);
   }
+  enter(Step::Rest);
 }
 
 void Frm20Mogura::onDrillTick() {
-  if (timerKaisuu_ % 2 == 1) {
+  if (TimerKaisuu_ % 2 == 1) {
     showGrid(moleIndex(random().draw()));
   } else {
     showGrid(kNoMole);
-    if (timerKaisuu_ == kLastTick) {
+    if (TimerKaisuu_ == kLastTick) {
       // Off before the box opens, so no tick runs while it waits for OK.
       timer().setEnabled(false);
-      setCaption("当たりは" + ui::decimal(atarisuu_) + "でした");
-      messageBox().show(ratingText(atarisuu_));
+      enter(Step::Over);
+      setCaption("当たりは" + ui::decimal(Atarisuu_) + "でした");
+      messageBox().show(ratingText(Atarisuu_));
     }
   }
-  ++timerKaisuu_;
+  ++TimerKaisuu_;
 }
 
 }  // namespace zunobi::drills

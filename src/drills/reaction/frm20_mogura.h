@@ -26,6 +26,10 @@ class Frm20Mogura final : public drills::DrillWindow {
   // The hole for a draw r: r × 8 rounded half to even, 0..8.
   static int moleIndex(double r);
 
+  // Before the first game; a game's rest (from its start to its first mole);
+  // a mole of this game up; the game over.
+  enum class Step { Idle, Rest, MoleUp, Over };
+
  private:
   void onDrillLoad() override;
   void onDrillTick() override;
@@ -38,11 +42,8 @@ class Frm20Mogura final : public drills::DrillWindow {
   static constexpr int kNoMole = -1;
   void showGrid(int mole);
 
-  std::int16_t timerKaisuu_ = 0;
-  std::int16_t atarisuu_ = 0;
-  // A mole of the current game is up; a "○" left over from a game that was
-  // restarted must not count in the new one.
-  bool moleUp_ = false;
+  std::int16_t TimerKaisuu_ = 0;
+  std::int16_t Atarisuu_ = 0;
 };
 
 }  // namespace zunobi::drills

@@ -1,7 +1,5 @@
 #include "drills/reaction/frm2_jyanken.h"
 
-#include <algorithm>
-
 #include "ui/controls.h"
 #include "ui/text.h"
 
@@ -95,29 +93,24 @@ std::vector<ui::ControlSpec> controlTable() {
   };
 }
 
-// What each step shows, one column per control of kStepControls. The button
-// for other instructions is left as it stands at a start and at the end of
-// the minute: it stays up when the minute ends right after an answer.
-constexpr std::array<std::string_view, 6> kStepControls{"fraOption", "cmdKaishi",    "cmdJyanken",
-                                                        "fraAite",   "fraOwnAction", "cmdBreake"};
-enum class Shown : std::uint8_t { Off, On, Keep };
-struct StepRow {
-  Frm2Jyanken::Step step;
-  std::array<Shown, kStepControls.size()> shown;
+using Step = Frm2Jyanken::Step;
+
+// The button for other instructions is left as it stands at a start and at
+// the end of the minute: it stays up when the minute ends right after an
+// answer.
+const drills::StepTable<Step> kSteps{
+    {Step::Loaded, {.shown = {"fraOption", "cmdKaishi"}}},
+    {Step::Started, {.shown = {"cmdJyanken"}, .kept = {"cmdBreake"}}},
+    {Step::Dealt, {.shown = {"fraAite", "fraOwnAction"}}},
+    {Step::Answered, {.shown = {"cmdJyanken", "cmdBreake"}}},
+    {Step::ChoosingAgain, {.shown = {"fraOption", "cmdKaishi", "cmdBreake"}}},
+    {Step::MinuteOver, {.shown = {"fraOption", "cmdKaishi"}, .kept = {"cmdBreake"}}},
 };
-constexpr Shown Off = Shown::Off, On = Shown::On, Keep = Shown::Keep;
-constexpr std::array<StepRow, 6> kSteps{{
-    {Frm2Jyanken::Step::Loaded, {On, On, Off, Off, Off, Off}},
-    {Frm2Jyanken::Step::Started, {Off, Off, On, Off, Off, Keep}},
-    {Frm2Jyanken::Step::Dealt, {Off, Off, Off, On, On, Off}},
-    {Frm2Jyanken::Step::Answered, {Off, Off, On, Off, Off, On}},
-    {Frm2Jyanken::Step::ChoosingAgain, {On, On, Off, Off, Off, On}},
-    {Frm2Jyanken::Step::MinuteOver, {On, On, Off, Off, Off, Keep}},
-}};
 
 }  // namespace
 
-Frm2Jyanken::Frm2Jyanken(ui::Services& services) : DrillWindow(services, kFrame, controlTable()) {
+Frm2Jyanken::Frm2Jyanken(ui::Services& services)
+    : DrillWindow(services, kFrame, controlTable(), kSteps) {
   onClick("cmdKaishi", [this] { start(); });
   onClick("cmdJyanken", [this] { deal(); });
   for (const auto& b : kAnswerButtons) onClick(b.name, [this, b] { answer(b.code1, b.code2); });
@@ -129,77 +122,70 @@ void Frm2Jyanken::onDrillLoad() {
       .setCaption(std::string("①左のじゃんけん方法を、クリック") + std::string(ui::kCrLf) +
                   "②「開始」ボタンをクリック" + std::string(ui::kCrLf) +
                   "③「じゃんけん」を繰り返す");
-  for (std::size_t i = 0; i < kShijiBun.size(); ++i) shijiBun_[i] = kShijiBun[i];
-  show(Step::Loaded);
+  for (std::size_t i = 0; i < kShijiBun.size(); ++i) ShijiBun_[i] = kShijiBun[i];
   control("lblKekka").setCaption("");
   control("lblSeika").setCaption("");
-}
-
-void Frm2Jyanken::show(Step step) {
-  const auto row = std::find_if(kSteps.begin(), kSteps.end(),
-                                [step](const StepRow& r) { return r.step == step; });
-  for (std::size_t i = 0; i < kStepControls.size(); ++i) {
-    if (row->shown[i] != Shown::Keep) control(kStepControls[i]).setVisible(row->shown[i] == On);
-  }
+  enter(Step::Loaded);
 }
 
 void Frm2Jyanken::start() {
-  show(Step::Started);
   control("lblSeika").setCaption("");
-  shimekiri_ = clock().now().plusMinutes(1);
+  Shimekiri_.clear();
+  if (control("Option1", 3).selected()) Shimekiri_.arm(clock().now().plusMinutes(1));
   markStart();
-  ichiFunMode_ = control("Option1", 3).selected();
-  mondaisuu_ = 0;
-  seikaisuu_ = 0;
+  Mondaisuu_ = 0;
+  Seikaisuu_ = 0;
+  enter(Step::Started);
 }
 
 void Frm2Jyanken::deal() {
-  show(Step::Dealt);
   control("lblKekka").setCaption("");
-  ++mondaisuu_;
-  aiteNoTe_ = static_cast<std::int16_t>(ui::drawOneTo(random().draw(), 3));
-  control("lblJyanken").setCaption(kHandNames[aiteNoTe_]);
+  ++Mondaisuu_;
+  AiteNoTe_ = static_cast<std::int16_t>(ui::drawOneTo(random().draw(), 3));
+  control("lblJyanken").setCaption(kHandNames[AiteNoTe_]);
   if (control("Option1", 0).selected())
-    shijiBangou_ = 1;
+    ShijiBangou_ = 1;
   else if (control("Option1", 1).selected())
-    shijiBangou_ = 2;
+    ShijiBangou_ = 2;
   else
-    shijiBangou_ = static_cast<std::int16_t>(ui::drawOneTo(random().draw(), 5));
-  control("lblAction").setCaption(shijiBun_[shijiBangou_]);
-  seikaiCode_ = static_cast<std::int16_t>(kSeikai[shijiBangou_][aiteNoTe_]);
+    ShijiBangou_ = static_cast<std::int16_t>(ui::drawOneTo(random().draw(), 5));
+  control("lblAction").setCaption(ShijiBun_[ShijiBangou_]);
+  SeikaiCode_ = static_cast<std::int16_t>(kSeikai[ShijiBangou_][AiteNoTe_]);
+  enter(Step::Dealt);
 }
 
 void Frm2Jyanken::answer(int code1, int code2) {
-  // The buttons sit in their frame: with it hidden no answer can be given.
-  if (!control("fraOwnAction").visible()) return;
-  show(Step::Answered);
-  if (seikaiCode_ == code1 || seikaiCode_ == code2) {
+  if (SeikaiCode_ == code1 || SeikaiCode_ == code2) {
     control("lblKekka").setCaption("正解");
-    ++seikaisuu_;
+    ++Seikaisuu_;
   } else {
     control("lblKekka").setCaption("間違い");
   }
+  enter(Step::Answered);
 }
 
 void Frm2Jyanken::breake() {
-  show(Step::ChoosingAgain);
   control("lblKekka").setCaption("");
   control("lblKaishiJikoku").setCaption("");
+  enter(Step::ChoosingAgain);
 }
 
 std::string Frm2Jyanken::scoreText() const {
   // Whole-number arithmetic rounds the percentage down exactly (29 of 50 is
   // 58, where 29 / 50 × 100 in floating point falls just short); with no
   // question dealt the rate is 0.
-  std::int64_t rate = mondaisuu_ > 0 ? std::int64_t{seikaisuu_} * 100 / mondaisuu_ : 0;
-  return "問題数：" + ui::decimal(mondaisuu_) + "　正解数：" + ui::decimal(seikaisuu_) +
+  std::int64_t rate = Mondaisuu_ > 0 ? std::int64_t{Seikaisuu_} * 100 / Mondaisuu_ : 0;
+  return "問題数：" + ui::decimal(Mondaisuu_) + "　正解数：" + ui::decimal(Seikaisuu_) +
          "　正答率：" + ui::decimal(rate);
 }
 
 void Frm2Jyanken::onDrillTick() {
-  if (!ichiFunMode_ || !(clock().now() > shimekiri_)) return;
+  if (!Shimekiri_.passed(clock().now())) return;
+  // The end of the minute would repeat at every tick until the next start
+  // and change nothing on show: the counts stand still once play is hidden.
+  Shimekiri_.clear();
   control("lblSeika").setCaption(scoreText());
-  show(Step::MinuteOver);
+  enter(Step::MinuteOver);
 }
 
 }  // namespace zunobi::drills

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "drills/deadline.h"
 #include "drills/drill_window.h"
 
 namespace zunobi::drills {
@@ -23,7 +24,8 @@ class Frm2Jyanken final : public drills::DrillWindow {
   };
   explicit Frm2Jyanken(ui::Services& services);
 
-  // The steps of a round, each setting what the window shows.
+  // Choosing the instructions (at load, again, after the minute), ready to
+  // deal, a question dealt, and answered.
   enum class Step : std::uint8_t { Loaded, Started, Dealt, Answered, ChoosingAgain, MinuteOver };
 
  private:
@@ -34,19 +36,18 @@ class Frm2Jyanken final : public drills::DrillWindow {
   void deal();
   void answer(int code1, int code2);
   void breake();
-  void show(Step step);
   std::string scoreText() const;
 
-  std::array<std::string, 6> shijiBun_{};  // 1..5 used
-  std::int16_t aiteNoTe_ = 0;
-  std::int16_t shijiBangou_ = 0;
-  std::int16_t seikaiCode_ = 0;
-  bool ichiFunMode_ = false;
-  ui::DateTime shimekiri_{};
+  std::array<std::string, 6> ShijiBun_{};  // 1..5 used
+  std::int16_t AiteNoTe_ = 0;
+  std::int16_t ShijiBangou_ = 0;
+  std::int16_t SeikaiCode_ = 0;
+  // The end of the minute, armed only in the one-minute mode.
+  Deadline Shimekiri_;
   // Wider than the 16 bits of the other values: a run without time limit
   // may go on for as long as the user likes and must never overflow.
-  std::int32_t mondaisuu_ = 0;
-  std::int32_t seikaisuu_ = 0;
+  std::int32_t Mondaisuu_ = 0;
+  std::int32_t Seikaisuu_ = 0;
 };
 
 }  // namespace zunobi::drills
