@@ -100,6 +100,7 @@ QWidget* FormWindow::release() {
     bar->hide();
   }
   client_ = nullptr;
+  notices_.clear();
   widgets_.clear();
   actions_.clear();
   textBoxes_.clear();
@@ -330,6 +331,37 @@ void FormWindow::applyAll(const Control& control) {
     controlChanged(control, p);
 }
 
+// A screen reader tells a notification as it appears, and hears nothing of
+// a later change: a notice that changes appears anew. That is done once the
+// handler is over, with what the notice then shows; one shown and cleared
+// in the same handler is not told at all.
+void FormWindow::noteNotice(const Control& control, bool changed) {
+  if (!isVisible()) {
+    if (QWidget* w = widgetFor(control.id())) w->setVisible(shownAsVisible(control));
+    return;
+  }
+  auto it = std::find_if(notices_.begin(), notices_.end(),
+                         [&](const auto& n) { return n.first == control.id(); });
+  if (it != notices_.end()) {
+    it->second = it->second || changed;
+    return;
+  }
+  notices_.emplace_back(control.id(), changed);
+  if (notices_.size() == 1)
+    QMetaObject::invokeMethod(
+        this, [this] { tellNotices(); }, Qt::QueuedConnection);
+}
+
+void FormWindow::tellNotices() {
+  for (const auto& [id, changed] : std::exchange(notices_, {})) {
+    QWidget* w = widgetFor(id);
+    if (!form_ || !w) continue;
+    const bool shown = shownAsVisible(form_->control(id.name, id.index));
+    if (shown && changed && w->isVisible()) w->hide();
+    w->setVisible(shown);
+  }
+}
+
 void FormWindow::applyPlace(const Control& control) {
   QWidget* w = widgetFor(control.id());
   if (!w) return;
@@ -365,11 +397,8 @@ void FormWindow::controlChanged(const Control& control, Property property) {
         const bool changed = l->caption() != text;
         l->setCaption(text);
         if (l->isNotice()) {
-          // A screen reader tells a notification as it appears, and hears
-          // nothing of a later change: a notice that changes appears anew.
           applyName(control);
-          if (changed && l->isVisible()) l->hide();
-          l->setVisible(shownAsVisible(control));
+          noteNotice(control, changed);
         }
       } else if (auto* p = dynamic_cast<PictureWidget*>(w)) {
         p->setPicture(text);
@@ -378,7 +407,11 @@ void FormWindow::controlChanged(const Control& control, Property property) {
       break;
     }
     case Property::Visible:
-      w->setVisible(shownAsVisible(control));
+      if (control.notice()) {
+        noteNotice(control, false);
+      } else {
+        w->setVisible(control.visible());
+      }
       break;
     case Property::AccessibleName:
       break;

@@ -72,6 +72,8 @@ class FormWindow final : public QMainWindow, public FormView {
   void applyName(const Control& control);
   void nameTextBoxesLabelledBy(const Control& label);
   void applyMenuFont();
+  void noteNotice(const Control& control, bool changed);
+  void tellNotices();
   bool fits(int percent) const;
   int fittingPercent() const;
   void rescale();
@@ -84,6 +86,8 @@ class FormWindow final : public QMainWindow, public FormView {
   std::map<ControlId, QWidget*> widgets_;
   std::map<ControlId, QAction*> actions_;
   std::map<QObject*, ControlId> textBoxes_;
+  // Notices changed in this handler, and whether their text did.
+  std::vector<std::pair<ControlId, bool>> notices_;
   bool syncing_ = false;   // a model change being shown, not user input
   bool altAlone_ = false;  // Alt pressed with no other key yet
   int percent_ = kDesignPercent;
