@@ -138,8 +138,9 @@ void Frm21NijiJyukugo::onDrillLoad() {
 }
 
 void Frm21NijiJyukugo::drawQuestion() {
-  const auto jyukugoSu = static_cast<std::int32_t>(records_.size());
-  const auto& record = records_[ui::drawOneTo(random().draw(), jyukugoSu) - 1];
+  const auto JyukugoSu = static_cast<std::int32_t>(records_.size());
+  const std::int32_t JyukugoNo = ui::drawOneTo(random().draw(), JyukugoSu);
+  const auto& record = records_[JyukugoNo - 1];
   // The nth compound of a list in a fresh random order.
   auto shuffled = [&](const data::Compounds& list, int nth) {
     return list[shuffle_.ShuffleIndex[nth] - 1];
@@ -180,7 +181,7 @@ void Frm21NijiJyukugo::kotae() {
     control("lblKanji", 0).setCaption(Seikai_);
     // The eleventh question of a ten-question run ends it at its answer.
     if (MenuNo_ == 2 && MondaiSu_ > 10) {
-      shuuryou();
+      Shuuryou();
       return;
     }
     enter(Step::Answer);
@@ -189,7 +190,7 @@ void Frm21NijiJyukugo::kotae() {
   ++MondaiSu_;
   control("lblCharngeSu").setCaption(countText(MondaiSu_));
   if (records_.size() < 2) {
-    shuuryou();
+    Shuuryou();
     return;
   }
   drawQuestion();
@@ -199,7 +200,7 @@ void Frm21NijiJyukugo::kotae() {
 
 // The end of a run by its own rule: ten questions, the only record, the
 // minute. A one-minute run's deadline outlives it, so its time-up still comes.
-void Frm21NijiJyukugo::shuuryou() {
+void Frm21NijiJyukugo::Shuuryou() {
   clearKanji();
   std::string elapsed = "1分　0秒";  // a one-minute run shows its full minute
   if (MenuNo_ != 3) {
@@ -226,14 +227,14 @@ void Frm21NijiJyukugo::onDrillTick() {
   Shimekiri_.clear();
   control("lblJikanEnd").setCaption("時間です！");
   control("lblJikanStart").setCaption("");
-  shuuryou();
+  Shuuryou();
 }
 
 // Whole minutes and seconds from the start to now; a run of an hour or
 // more keeps all its minutes.
 std::string Frm21NijiJyukugo::elapsedText() {
-  const std::int32_t keikaByou = ElapsedSeconds(KaishiByou_, clock().now().secondsSinceMidnight());
-  return ui::decimal(keikaByou / 60) + "分　" + ui::decimal(keikaByou % 60) + "秒";
+  const std::int32_t KeikaByou = ElapsedSeconds(KaishiByou_, clock().now().secondsSinceMidnight());
+  return ui::decimal(KeikaByou / 60) + "分　" + ui::decimal(KeikaByou % 60) + "秒";
 }
 
 }  // namespace zunobi::drills

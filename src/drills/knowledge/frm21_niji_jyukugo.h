@@ -41,7 +41,7 @@ class Frm21NijiJyukugo final : public drills::DrillWindow {
   void start();
   void kotae();
   void breake();
-  void shuuryou();
+  void Shuuryou();
   void drawQuestion();
   void clearKanji();
   std::string elapsedText();

@@ -92,7 +92,7 @@ std::string Frm2Quiz::noQuestionsText(std::string_view fileName, bool missing) {
 
 void Frm2Quiz::onDrillLoad() {
   if (!shuffleQuestions()) return;
-  Position = 1;
+  Position_ = 1;
   showQuestion();
 }
 
@@ -104,8 +104,8 @@ bool Frm2Quiz::shuffleQuestions() {
   try {
     file_.emplace(data::RecordFile::open(path));
     // As many as the shuffle holds; a cut-short tail is no record.
-    QuestionCount = static_cast<std::int16_t>(std::min(file_->count(), data::kMaxQuizRecords));
-    for (std::int16_t i = 1; i <= QuestionCount; ++i) {
+    QuestionCount_ = static_cast<std::int16_t>(std::min(file_->count(), data::kMaxQuizRecords));
+    for (std::int16_t i = 1; i <= QuestionCount_; ++i) {
       // Read as it is counted, so that a file that cannot be read shows now.
       (void)file_->bytes(i);
       shuffle_.ShuffleIndex[i] = i;
@@ -119,12 +119,12 @@ bool Frm2Quiz::shuffleQuestions() {
       trouble(e.message());
     return false;
   }
-  if (QuestionCount == 0) {
+  if (QuestionCount_ == 0) {
     file_.reset();
     trouble(noQuestionsText(variant_.questionFile, false));
     return false;
   }
-  data::ShuffleSort(shuffle_, QuestionCount);
+  data::ShuffleSort(shuffle_, QuestionCount_);
   return true;
 }
 
@@ -135,7 +135,7 @@ void Frm2Quiz::trouble(const std::string& why) {
 }
 
 void Frm2Quiz::showQuestion() {
-  const std::int16_t n = shuffle_.ShuffleIndex[Position];
+  const std::int16_t n = shuffle_.ShuffleIndex[Position_];
   // A damaged record still shows, with a mark where its bytes are not text.
   auto record = readData("lblQs", [&] { return file_->read(n, kBadBytesMark); });
   if (!record) {
@@ -157,8 +157,8 @@ void Frm2Quiz::reveal() {
 
 void Frm2Quiz::next() {
   control("lblKaisetu").setCaption("");
-  ++Position;
-  if (Position > QuestionCount) {
+  ++Position_;
+  if (Position_ > QuestionCount_) {
     control("lblQs").setCaption(kFinished);
     control("lblAns").setCaption("");
     enter(Step::Finished);

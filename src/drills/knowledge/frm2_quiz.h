@@ -50,8 +50,8 @@ class Frm2Quiz final : public drills::DrillWindow {
   // Open from the load until the window leaves or is unloaded.
   std::optional<data::RecordFile> file_;
   data::ShuffleArrays shuffle_;
-  std::int16_t QuestionCount = 0;
-  std::int16_t Position = 0;
+  std::int16_t QuestionCount_ = 0;
+  std::int16_t Position_ = 0;
   data::QuizRecord record_;
 };
 

@@ -186,36 +186,6 @@ TEST(Frm21NijiJyukugo, PlaysAWholeTenQuestionRunStateByState) {
   EXPECT_EQ(w.f.t.random.reseeds(), w.f.t.random.draws()) << "a re-seed before every draw";
 }
 
-TEST(Frm21NijiJyukugo, PlaysAWholeOneMinuteRunStateByState) {
-  Window w({kYama, kKawa});
-  w.load();
-  w.choose(2);
-  w.tickAt(10, 0, 0);
-  w.click("cmdStart");
-  // A click every five seconds, a tick every second.
-  int question = 1;
-  for (int s = 1; s <= 60; ++s) {
-    w.tickAt(10, s / 60, s % 60);
-    ASSERT_EQ(w.caption("lblJikanEnd"), "") << s;
-    if (s % 5) continue;
-    const bool answering = w.caption("cmdKotae") == "解答を表示";
-    w.click("cmdKotae");
-    if (!answering) ++question;
-    EXPECT_EQ(onScreen(*w.f.w), kInRun);
-    EXPECT_EQ(w.caption("cmdKotae"), answering ? "次の問題" : "解答を表示");
-    EXPECT_EQ(w.caption("lblCharngeSu"), "問題数　" + std::to_string(question));
-  }
-  EXPECT_EQ(question, 7);
-  EXPECT_EQ(w.caption("lblJikoku"), "現在の時刻　10:01:00");
-  w.tickAt(10, 1, 1);
-  EXPECT_EQ(onScreen(*w.f.w), kIdle);
-  EXPECT_EQ(w.caption("lblJikanEnd"), "時間です！");
-  EXPECT_EQ(w.caption("lblJikanStart"), "");
-  EXPECT_EQ(w.boxes(), "    ");
-  EXPECT_EQ(w.caption("lblKeikaTime"), "所要時間　1分　0秒");
-  EXPECT_EQ(w.caption("lblCharngeSu"), "問題数　7");
-}
-
 TEST(Frm21NijiJyukugo, TheMinuteRunsOutWhateverIsOnShow) {
   const struct Case {
     const char* what;
