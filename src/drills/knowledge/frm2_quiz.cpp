@@ -67,6 +67,12 @@ std::vector<ui::ControlSpec> controlTable() {
   };
 }
 
+// "問題がありません（「クイズ（なぞなぞ）.ran」が見つかりません）"
+std::string noQuestionsText(std::string_view fileName, bool missing) {
+  return "問題がありません（「" + std::string(fileName) +
+         (missing ? "」が見つかりません）" : "」は空です）");
+}
+
 using Step = Frm2Quiz::Step;
 
 const drills::StepTable<Step> kSteps{
@@ -83,11 +89,6 @@ Frm2Quiz::Frm2Quiz(ui::Services& services, const QuizVariant& variant)
     : DrillWindow(services, frameOf(variant), controlTable(), kSteps), variant_(variant) {
   setTabOrder({{"cmdAns"}, {"cmdToMenu"}});
   onClick("cmdAns", [this] { step<Step>() == Step::Answer ? next() : reveal(); });
-}
-
-std::string Frm2Quiz::noQuestionsText(std::string_view fileName, bool missing) {
-  return "問題がありません（「" + std::string(fileName) +
-         (missing ? "」が見つかりません）" : "」は空です）");
 }
 
 void Frm2Quiz::onDrillLoad() {

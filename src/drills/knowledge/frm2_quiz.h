@@ -30,8 +30,6 @@ class Frm2Quiz final : public drills::DrillWindow {
   Frm2Quiz(ui::Services& services, const QuizVariant& variant);
 
   const QuizVariant& variant() const { return variant_; }
-  // "問題がありません（「クイズ（なぞなぞ）.ran」が見つかりません）"
-  static std::string noQuestionsText(std::string_view fileName, bool missing);
 
   // A question, then its answer; every question done; or no question to
   // ask, and why, in lblQs.

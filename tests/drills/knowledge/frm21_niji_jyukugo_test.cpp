@@ -121,7 +121,6 @@ TEST(Frm21NijiJyukugo, LoadsIdleWithItsBoxesMarkingTheirPlaces) {
   EXPECT_EQ(w.f.w->timer().interval(), 1000);
   for (int i = 0; i < 3; ++i) EXPECT_FALSE(w.f.w->control("optMenu", i).selected());
   EXPECT_TRUE(w.f.w->control("cmdStart").hasFocus());
-  EXPECT_EQ(ui::testing::controlsOutside(*w.f.w), std::vector<std::string>{});
   for (int i = 0; i < 5; ++i) {
     SCOPED_TRACE(i);
     const ui::Control& box = w.f.w->control("lblKanji", i);
