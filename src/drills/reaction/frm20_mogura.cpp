@@ -61,6 +61,9 @@ std::string ratingText(int atarisuu) {
   return std::string(rating) + ui::decimal(atarisuu);
 }
 
+// The hole for a draw r: r × 8 rounded half to even, 0..8.
+int moleIndex(double r) { return ui::drawNearest(r, Frm20Mogura::kCells - 1); }
+
 using Step = Frm20Mogura::Step;
 
 // Which holes show, and what, is the game's data, set by its ticks: no step
@@ -74,8 +77,6 @@ const drills::StepTable<Step> kSteps{
 };
 
 }  // namespace
-
-int Frm20Mogura::moleIndex(double r) { return ui::drawNearest(r, kCells - 1); }
 
 Frm20Mogura::Frm20Mogura(ui::Services& services)
     : DrillWindow(services, kFrame, controlTable(), kSteps) {

@@ -23,9 +23,6 @@ class Frm20Mogura final : public drills::DrillWindow {
   static constexpr int kLastTick = 20;
   explicit Frm20Mogura(ui::Services& services);
 
-  // The hole for a draw r: r × 8 rounded half to even, 0..8.
-  static int moleIndex(double r);
-
   // Before the first game; a game's rest (from its start to its first mole);
   // a mole of this game up; the game over.
   enum class Step { Idle, Rest, MoleUp, Over };

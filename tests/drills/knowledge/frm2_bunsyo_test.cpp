@@ -184,18 +184,12 @@ struct Trouble {
 };
 
 TEST(Frm2Bunsyo, ADocumentThatCannotBeUsedIsToldAndAnotherCanBeDrawn) {
-  std::vector<std::string> tooLong;
-  for (int i = 0; i < 300; ++i) tooLong.push_back("行,1");
-  tooLong.push_back("質問,答え");
+  // The reader's own message, whatever the trouble; the reader's tests
+  // hold the rest.
   const Trouble kTroubles[] = {
       {"missing", {}, "", "「b007.csv」：ファイルが見つかりません"},
-      {"more than 300 lines", tooLong, "", "上限300"},
       {"no question line", {"一行目,1", "二行目,1"}, "", "「b007.csv」：質問の行がありません"},
       {"bytes that are not CP932", {"一行目,1"}, "\x85\x40,1\r\n", "CP932"},
-      {"a last line cut short",
-       {"一行目,1", "質問,答え", "質問だけ"},
-       "",
-       "3行目：項目が足りません"},
   };
   for (const auto& t : kTroubles) {
     SCOPED_TRACE(t.what);

@@ -67,14 +67,6 @@ class MoguraTest : public ::testing::Test {
   std::shared_ptr<Frm20Mogura> w = std::make_shared<Frm20Mogura>(services);
 };
 
-TEST(MoguraRules, MoleIndexRoundsHalvesToEven) {
-  const std::vector<std::pair<double, int>> cases{
-      {0.0, 0},    {0.0625, 0}, {0.0626, 1}, {0.1875, 2}, {0.3125, 2},    // 0.5, 1.5, 2.5
-      {0.4375, 4}, {0.5625, 4}, {0.9374, 7}, {0.9375, 8}, {0.999999, 8},  // 3.5, 4.5, 7.5
-  };
-  for (const auto& [r, index] : cases) EXPECT_EQ(Frm20Mogura::moleIndex(r), index) << r;
-}
-
 TEST_F(MoguraTest, LayoutFollowsTheInnerSize) {
   struct Case {
     std::int32_t width, height, w, h;
