@@ -11,6 +11,7 @@
 #include "data/file_io.h"
 #include "data/folders.h"
 #include "data/jyukugo_table.h"
+#include "data/kioku_bun.h"
 #include "data/quiz_preparation.h"
 #include "data/record_file.h"
 #include "ui/text.h"
@@ -214,10 +215,10 @@ void checkKiokuBun(const std::string& path, CheckReport& r) {
       r.problem(path, line, "1番目の項目が整数ではありません「" + excerpt(f[0].text()) + "」");
     if (f[2].text().empty()) r.problem(path, line, "質問（3番目の項目）が空です");
   });
-  if (whole && count < kMinKiokuBun)
-    r.problem(path, 0,
-              "文章が" + decimal(count) + "件しかありません（" + decimal(kMinKiokuBun) +
-                  "件以上必要です）");
+  // Enough for both windows: Ⅱ asks two a question.
+  if (const std::string shortage = kiokuBunShortage(static_cast<std::size_t>(count), 2);
+      whole && !shortage.empty())
+    r.problem(path, 0, shortage);
 }
 
 void checkNijiJyukugo(const std::string& path, CheckReport& r) {

@@ -8,7 +8,6 @@
 namespace zunobi::data {
 
 inline constexpr std::int32_t kMaxKiokuBun = 500;
-inline constexpr std::int32_t kMinKiokuBun = 20;  // ten questions of two sentences each
 inline constexpr std::int32_t kMaxJyukugo = 1500;
 inline constexpr int kJyukugoFields = 63;
 inline constexpr int kMaxCompounds = 30;  // slots of each list of a record

@@ -8,12 +8,12 @@ namespace zunobi::drills {
 std::string JudgementText(JudgementStyle style, bool right, std::string_view seikai,
                           std::string_view typed) {
   std::string text;
-  if (style != JudgementStyle::Kioku) {
+  if (style != JudgementStyle::Colons) {
     text = "（前問題）";
     text += ui::kCrLf;
   }
   if (right) return text + "○";
-  const bool spaced = style == JudgementStyle::Saikoro;
+  const bool spaced = style == JudgementStyle::HeadedSpaces;
   text += spaced ? "正解は　　" : "正解は：";
   text += seikai;
   text += ui::kCrLf;

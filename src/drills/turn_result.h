@@ -8,11 +8,13 @@
 
 namespace zunobi::drills {
 
-// How each window words its judgement of the previous question.
+// How a window words its judgement: with or without the heading "（前問題）"
+// (the judgement stands beside the next question), and "正解は" / "あなた"
+// followed by "：" or by two ideographic spaces.
 enum class JudgementStyle {
-  Keisan,  // "（前問題）" heading, "正解は：" / "あなた："
-  Kioku,   // no heading, "正解は：" / "あなた："
-  Saikoro,  // "（前問題）" heading, "正解は　　" / "あなた　　"; also the digit sequences
+  HeadedColons,  // mental arithmetic
+  Colons,        // memory arithmetic
+  HeadedSpaces,  // dice, digit sequences
 };
 std::string JudgementText(JudgementStyle style, bool right, std::string_view seikai,
                           std::string_view typed);

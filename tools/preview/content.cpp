@@ -98,7 +98,7 @@ std::vector<Sample> samples(const std::string& programFolder,
       out.push_back({"kioku",
                      data::baseName(p) + " " + decimal(static_cast<std::int64_t>(i + 1)) + "行目",
                      {"lblMondaiBun"},
-                     rows[i].question});
+                     rows[i]});
   });
   attempt(dataFolder + std::string(data::kNijiJyukugoFile), [&](const std::string& p) {
     auto records = data::readJyukugo(p);

@@ -1,5 +1,6 @@
 #include "drills/arithmetic/frm2_keisan.h"
 
+#include "drills/arithmetic/keisan_screen.h"
 #include "ui/controls.h"
 #include "ui/text.h"
 
@@ -78,13 +79,7 @@ void Frm2Keisan::start() {
 }
 
 void Frm2Keisan::nextQuestionStep() {
-  if (auto q = run_.NextQuestion()) {
-    mondai_ = *q;
-    control("lblQsNo").setCaption(run_.QuestionNumberText());
-    control("lblAtai1").setCaption(ui::decimal(mondai_.Atai1));
-    control("lblAtai2").setCaption(ui::decimal(mondai_.Atai2));
-    control("txtAnswer").setText("");
-    control("lblEnzan").setCaption(EnzanSymbol(mondai_.Enzan));
+  if (showNextQuestion(*this, run_, mondai_)) {
     enter(Step::Asking);
     return;
   }
@@ -93,11 +88,7 @@ void Frm2Keisan::nextQuestionStep() {
 }
 
 void Frm2Keisan::answer() {
-  const std::string typed = control("txtAnswer").text();
-  const bool right = JudgeAnswer(typed, mondai_);
-  control("lblKotae")
-      .setCaption(JudgementText(JudgementStyle::Keisan, right, mondai_.Seikai, typed));
-  if (right) run_.CountRightAnswer();
+  judgeTypedAnswer(*this, run_, mondai_.Seikai, JudgementStyle::HeadedColons);
   nextQuestionStep();
 }
 

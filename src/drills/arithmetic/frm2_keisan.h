@@ -22,9 +22,6 @@ class Frm2Keisan final : public drills::DrillWindow {
   };
   explicit Frm2Keisan(ui::Services& services);
 
-  const KeisanRun& run() const { return run_; }
-  const KeisanMondai& question() const { return mondai_; }
-
   // Before the first run, a question on screen, the summary of a run.
   enum class Step : std::uint8_t { Idle, Asking, Summary };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "drills/arithmetic/keisan_screen.h"
 #include "ui/controls.h"
 #include "ui/text.h"
 
@@ -35,10 +36,6 @@ constexpr int kPipCell[kPipsPerDie][2] = {{0, 0}, {1, 0}, {2, 0}, {0, 2}, {1, 2}
 
 // A die's face as it is read: "５".
 constexpr std::string_view kFaceNames[] = {"０", "１", "２", "３", "４", "５", "６"};
-
-// The question labels; the summary label lblKekka is cleared only at load.
-constexpr std::string_view kQuestionLabels[] = {"lblQsNo",  "lblAtai1",  "lblAtai2", "lblAtai3",
-                                                "lblEnzan", "lblEnzan2", "lblEq",    "lblKotae"};
 
 std::vector<ui::ControlSpec> controlTable() {
   using namespace ui;
@@ -84,10 +81,42 @@ std::vector<ui::ControlSpec> controlTable() {
   return rows;
 }
 
+using Step = Frm2KeisanSaikoro::Step;
+
+// The question's labels are emptied whenever no question is on show. The
+// summary stays on show from the end of a run to the next start (it is
+// emptied only at load), but not beside the new run's questions. The pips
+// are the window's own: they show the faces drawn.
+const drills::StepTable<Step> kSteps{
+    {Step::Idle,
+     {.shown = {"cmdKaishi", "lblKekka"},
+      .captions = {{"lblQsNo", ""},
+                   {"lblAtai1", ""},
+                   {"lblAtai2", ""},
+                   {"lblAtai3", ""},
+                   {"lblEnzan", ""},
+                   {"lblEnzan2", ""},
+                   {"lblEq", ""},
+                   {"lblKotae", ""},
+                   {"lblKekka", ""}}}},
+    {Step::Asking,
+     {.shown = {"fraSaikoro", "txtAnswer"}, .captions = {{"lblEq", "＝"}}, .focus = "txtAnswer"}},
+    {Step::Summary,
+     {.shown = {"lblKekka", "cmdKaishi"},
+      .captions = {{"lblQsNo", ""},
+                   {"lblAtai1", ""},
+                   {"lblAtai2", ""},
+                   {"lblAtai3", ""},
+                   {"lblEnzan", ""},
+                   {"lblEnzan2", ""},
+                   {"lblEq", ""},
+                   {"lblKotae", ""}}}},
+};
+
 }  // namespace
 
 Frm2KeisanSaikoro::Frm2KeisanSaikoro(ui::Services& services)
-    : DrillWindow(services, kFrame, controlTable()), run_(clock(), random()) {
+    : DrillWindow(services, kFrame, controlTable(), kSteps), run_(clock(), random()) {
   onClick("cmdKaishi", [this] { start(); });
   onKeyPress("txtAnswer", [this](int key) {
     if (key == ui::kEnterKey) answer();
@@ -100,29 +129,7 @@ void Frm2KeisanSaikoro::onDrillLoad() {
       .setCaption("さいころの数は対面を加えると７になります" + crlf +
                   "裏の面数を使って計算してください" + crlf +
                   "　　（入力の終了は「ＥＮＴＥＲ」キー）" + crlf + "１０問で終了します");
-  show(Step::Idle);
-}
-
-void Frm2KeisanSaikoro::show(Step step) {
-  const bool asking = step == Step::Asking;
-  for (int d = 0; d < kDice; ++d) control("fraSaikoro", d).setVisible(asking);
-  control("txtAnswer").setVisible(asking);
-  switch (step) {
-    case Step::Idle:
-      for (auto name : kQuestionLabels) control(name).setCaption("");
-      control("lblKekka").setCaption("");
-      break;
-    case Step::Asking:
-      control("cmdKaishi").hide();
-      // The last run's summary does not stand beside the new run's questions.
-      control("lblKekka").hide();
-      break;
-    case Step::Summary:
-      for (auto name : kQuestionLabels) control(name).setCaption("");
-      control("lblKekka").show();
-      control("cmdKaishi").show();
-      break;
-  }
+  enter(Step::Idle);
 }
 
 void Frm2KeisanSaikoro::start() {
@@ -141,35 +148,26 @@ void Frm2KeisanSaikoro::MeHyouji(int d, int v) {
 }
 
 void Frm2KeisanSaikoro::SaikoroMondai() {
-  if (run_.AdvanceQuestion()) {
-    show(Step::Asking);
-    control("lblQsNo").setCaption(run_.QuestionNumberText());
-    mondai_ = DrawSaikoroQuestion(random());
-    MeHyouji(0, mondai_.Me1);
-    MeHyouji(1, mondai_.Me2);
-    MeHyouji(2, mondai_.Me3);
-    control("lblEq").setCaption("＝");
-    control("txtAnswer").setText("");
-    control("lblEnzan").setCaption(mondai_.Enzan == 1 ? "＋" : "－");
-    if (mondai_.Enzan2 == 0) {
-      control("lblEnzan2").setCaption("");
-      control("fraSaikoro", 2).hide();
-    } else {
-      control("lblEnzan2").setCaption(mondai_.Enzan2 == 1 ? "＋" : "－");
-    }
-    control("txtAnswer").setFocus();
+  if (!run_.AdvanceQuestion()) {
+    control("lblKekka").setCaption(run_.SummaryText(SummaryLayout::Long));
+    enter(Step::Summary);
     return;
   }
-  show(Step::Summary);
-  control("lblKekka").setCaption(run_.SummaryText(SummaryLayout::Long));
+  control("lblQsNo").setCaption(run_.QuestionNumberText());
+  mondai_ = DrawSaikoroQuestion(random());
+  MeHyouji(0, mondai_.Me1);
+  MeHyouji(1, mondai_.Me2);
+  MeHyouji(2, mondai_.Me3);
+  control("txtAnswer").setText("");
+  control("lblEnzan").setCaption(mondai_.Enzan == 1 ? "＋" : "－");
+  control("lblEnzan2").setCaption(mondai_.Enzan2 == 0 ? "" : mondai_.Enzan2 == 1 ? "＋" : "－");
+  enter(Step::Asking);
+  // Two dice: the third is drawn but takes no part, and does not show.
+  if (mondai_.Enzan2 == 0) control("fraSaikoro", 2).hide();
 }
 
 void Frm2KeisanSaikoro::answer() {
-  const std::string typed = control("txtAnswer").text();
-  const bool right = JudgeAnswer(typed, mondai_.Seikai);
-  control("lblKotae")
-      .setCaption(JudgementText(JudgementStyle::Saikoro, right, mondai_.Seikai, typed));
-  if (right) run_.CountRightAnswer();
+  judgeTypedAnswer(*this, run_, mondai_.Seikai, JudgementStyle::HeadedSpaces);
   SaikoroMondai();
 }
 

@@ -25,14 +25,10 @@ class Frm2KeisanSaikoro final : public drills::DrillWindow {
   };
   explicit Frm2KeisanSaikoro(ui::Services& services);
 
-  const KeisanRun& run() const { return run_; }
-  const SaikoroQuestion& question() const { return mondai_; }
-
- private:
   // Before the first run, a question on screen, the summary of a run.
   enum class Step : std::uint8_t { Idle, Asking, Summary };
-  void show(Step step);
 
+ private:
   void onDrillLoad() override;
   void start();
   // Draws face v on die d.

@@ -1,6 +1,7 @@
 #include "drills/arithmetic/frm2_kioku.h"
 
 #include "data/folders.h"
+#include "drills/arithmetic/keisan_screen.h"
 #include "ui/controls.h"
 #include "ui/text.h"
 
@@ -114,31 +115,38 @@ std::vector<ui::ControlSpec> controlTable(const KiokuVariant& v) {
 
 using Step = Frm2Kioku::Step;
 
-// The calculation leaves the keys where they are: the start button they were
-// on goes, and they move on as from any hidden button.
-const drills::StepTable<Step> kSteps{
-    {Step::Idle, {.shown = {"cmdKaishi"}, .focus = "cmdKaishi"}},
-    {Step::Keisan,
-     {.shown = {"lblQsNo", "lblAtai1", "lblEnzan", "lblAtai2", "lblEq", "cmdNext1"},
-      .captions = {{"lblKotae", ""}}}},
-    {Step::Bun1, {.shown = {"lblQsNo", "lblMondaiBun", "cmdNext2"}, .focus = "cmdNext2"}},
-    {Step::Bun2, {.shown = {"lblQsNo", "lblMondaiBun2", "cmdNext3"}, .focus = "cmdNext3"}},
-    {Step::Answer,
-     {.shown = {"lblQsNo", "lblAnswer", "txtAnswer", "lblKotae", "cmdTugi"},
-      .captions = {{"lblAnswer", kAnswerPrompt}},
-      .focus = "txtAnswer"}},
-    // The right result stays on screen after a wrong answer: typing it then
-    // must not count, so only the first Enter on a question is judged.
-    {Step::Judged, {.shown = {"lblQsNo", "lblAnswer", "txtAnswer", "lblKotae", "cmdTugi"}}},
-    {Step::Summary,
-     {.shown = {"lblKekka", "cmdKaishi"}, .captions = {{"lblKotae", ""}}, .focus = "cmdKaishi"}},
-    {Step::NoData, {.shown = {"lblKekka"}, .focus = "cmdToMenu"}},
-};
+drills::StepTable<Step> stepsOf(const KiokuVariant& v) {
+  // Ⅰ asks one interference question a calculation and has no second to show.
+  const drills::StepView bun2 =
+      v.bunPerQuestion == 2
+          ? drills::StepView{.shown = {"lblQsNo", "lblMondaiBun2", "cmdNext3"}, .focus = "cmdNext3"}
+          : drills::StepView{};
+  return {
+      {Step::Idle, {.shown = {"cmdKaishi"}, .focus = "cmdKaishi"}},
+      // The calculation leaves the keys where they are: the start button they
+      // were on goes, and they move on as from any hidden button.
+      {Step::Keisan,
+       {.shown = {"lblQsNo", "lblAtai1", "lblEnzan", "lblAtai2", "lblEq", "cmdNext1"},
+        .captions = {{"lblKotae", ""}}}},
+      {Step::Bun1, {.shown = {"lblQsNo", "lblMondaiBun", "cmdNext2"}, .focus = "cmdNext2"}},
+      {Step::Bun2, bun2},
+      {Step::Answer,
+       {.shown = {"lblQsNo", "lblAnswer", "txtAnswer", "lblKotae", "cmdTugi"},
+        .captions = {{"lblAnswer", kAnswerPrompt}},
+        .focus = "txtAnswer"}},
+      // The right result stays on screen after a wrong answer: typing it then
+      // must not count, so only the first Enter on a question is judged.
+      {Step::Judged, {.shown = {"lblQsNo", "lblAnswer", "txtAnswer", "lblKotae", "cmdTugi"}}},
+      {Step::Summary,
+       {.shown = {"lblKekka", "cmdKaishi"}, .captions = {{"lblKotae", ""}}, .focus = "cmdKaishi"}},
+      {Step::NoData, {.shown = {"lblKekka"}, .focus = "cmdToMenu"}},
+  };
+}
 
 }  // namespace
 
 Frm2Kioku::Frm2Kioku(ui::Services& services, const KiokuVariant& variant)
-    : DrillWindow(services, frameOf(variant), controlTable(variant), kSteps),
+    : DrillWindow(services, frameOf(variant), controlTable(variant), stepsOf(variant)),
       variant_(variant),
       run_(clock(), random()) {
   onClick("cmdKaishi", [this] { start(); });
@@ -157,16 +165,14 @@ void Frm2Kioku::onDrillLoad() {
   auto rows = readData("lblKekka", [] {
     return data::readKiokuBun(data::DataFolder() + std::string(data::kKiokuBunFile));
   });
-  if (rows) kiokuBun_ = std::move(*rows);
-  // A run shows each row at most once, so it needs as many rows as it shows.
-  const std::size_t needed = KeisanRun::kQuestionsPerRun * variant_.bunPerQuestion;
-  if (rows && kiokuBun_.size() < needed)
-    control("lblKekka")
-        .setCaption("「" + std::string(data::kKiokuBunFile) + "」：文章が" +
-                    ui::decimal(static_cast<std::int64_t>(kiokuBun_.size())) +
-                    "件しかありません（" + ui::decimal(static_cast<std::int64_t>(needed)) +
-                    "件以上必要です）");
-  if (!rows || kiokuBun_.size() < needed) {
+  std::string shortage;
+  if (rows) {
+    kiokuBun_ = std::move(*rows);
+    shortage = data::kiokuBunShortage(kiokuBun_.size(), variant_.bunPerQuestion);
+    if (!shortage.empty())
+      control("lblKekka").setCaption("「" + std::string(data::kKiokuBunFile) + "」：" + shortage);
+  }
+  if (!rows || !shortage.empty()) {
     control("lblKekka").setPlace(kMessagePlace);
     enter(Step::NoData);
     return;
@@ -183,13 +189,7 @@ void Frm2Kioku::start() {
 }
 
 void Frm2Kioku::nextQuestionStep() {
-  if (auto q = run_.NextQuestion()) {
-    mondai_ = *q;
-    control("lblQsNo").setCaption(run_.QuestionNumberText());
-    control("lblAtai1").setCaption(ui::decimal(mondai_.Atai1));
-    control("lblAtai2").setCaption(ui::decimal(mondai_.Atai2));
-    control("txtAnswer").setText("");
-    control("lblEnzan").setCaption(EnzanSymbol(mondai_.Enzan));
+  if (showNextQuestion(*this, run_, mondai_)) {
     enter(Step::Keisan);
     return;
   }
@@ -202,13 +202,13 @@ int Frm2Kioku::bunRow(int j) const {
 }
 
 void Frm2Kioku::keisanDone() {
-  control("lblMondaiBun").setCaption(kiokuBun_[bunRow(1) - 1].question);
+  control("lblMondaiBun").setCaption(kiokuBun_[bunRow(1) - 1]);
   enter(Step::Bun1);
 }
 
 void Frm2Kioku::bunDone() {
   if (step<Step>() == Step::Bun1 && variant_.bunPerQuestion == 2) {
-    control("lblMondaiBun2").setCaption(kiokuBun_[bunRow(2) - 1].question);
+    control("lblMondaiBun2").setCaption(kiokuBun_[bunRow(2) - 1]);
     enter(Step::Bun2);
     return;
   }
@@ -217,11 +217,7 @@ void Frm2Kioku::bunDone() {
 
 void Frm2Kioku::answer() {
   if (step<Step>() != Step::Answer) return;
-  const std::string typed = control("txtAnswer").text();
-  const bool right = JudgeAnswer(typed, mondai_);
-  control("lblKotae")
-      .setCaption(JudgementText(JudgementStyle::Kioku, right, mondai_.Seikai, typed));
-  if (right) run_.CountRightAnswer();
+  judgeTypedAnswer(*this, run_, mondai_.Seikai, JudgementStyle::Colons);
   enter(Step::Judged);
 }
 

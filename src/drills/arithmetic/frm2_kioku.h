@@ -40,10 +40,6 @@ class Frm2Kioku final : public drills::DrillWindow {
   // cannot serve one.
   enum class Step { Idle, Keisan, Bun1, Bun2, Answer, Judged, Summary, NoData };
 
-  const KiokuVariant& variant() const { return variant_; }
-  const KeisanRun& run() const { return run_; }
-  const KeisanMondai& question() const { return mondai_; }
-
  private:
   void onDrillLoad() override;
   void start();
@@ -57,7 +53,7 @@ class Frm2Kioku final : public drills::DrillWindow {
   const KiokuVariant& variant_;
   KeisanRun run_;
   KeisanMondai mondai_;
-  std::vector<data::KiokuBunRow> kiokuBun_;
+  std::vector<std::string> kiokuBun_;
   data::ShuffleArrays order_;
 };
 

@@ -28,9 +28,6 @@ std::string_view EnzanSymbol(int enzan);
 // Typed text against the plain decimal text of the result, character for
 // character: nothing is trimmed or converted.
 bool JudgeAnswer(std::string_view typed, int seikai);
-inline bool JudgeAnswer(std::string_view typed, const KeisanMondai& q) {
-  return JudgeAnswer(typed, q.Seikai);
-}
 
 enum class SummaryLayout {
   Short,  // 正解数, 所要時間
@@ -65,12 +62,7 @@ class KeisanRun {
   std::string ElapsedText() const { return drills::ElapsedText(KeikaByou_); }
   std::string SummaryText(SummaryLayout layout) const;
 
-  int SouMondaisuu() const { return SouMondaisuu_; }
   int MondaiBangou() const { return MondaiBangou_; }
-  int Seikaisuu() const { return Seikaisuu_; }
-  int KaishiByou() const { return KaishiByou_; }
-  int ShuuryouByou() const { return ShuuryouByou_; }
-  int KeikaByou() const { return KeikaByou_; }
 
  private:
   ui::Clock& clock_;

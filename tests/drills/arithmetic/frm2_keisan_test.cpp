@@ -77,7 +77,7 @@ TEST(Frm2Keisan, PlaysAWholeRunThroughItsStates) {
     EXPECT_EQ(f.w->control("txtAnswer").text(), "");
     EXPECT_TRUE(f.w->control("txtAnswer").hasFocus());
     f.w->click("cmdKaishi");  // hidden: a run cannot be restarted midway
-    EXPECT_EQ(f.w->run().MondaiBangou(), k);
+    EXPECT_EQ(f.caption("lblQsNo"), "問題　" + std::to_string(k));
     f.t.clock.advance(k == 10 ? 35 : 10);
     f.answer(s.typed);
     previous = s.judgement;
@@ -93,17 +93,9 @@ TEST(Frm2Keisan, PlaysAWholeRunThroughItsStates) {
   f.w->click("cmdKaishi");
   EXPECT_EQ(onScreen(*f.w), kAsking);
   EXPECT_EQ(f.caption("lblQsNo"), "問題　1");
-  EXPECT_EQ(f.w->run().Seikaisuu(), 0);
   for (int k = 1; k <= 10; ++k) f.answer("x");
   EXPECT_EQ(onScreen(*f.w), kSummary);
   EXPECT_EQ(f.caption("lblKekka"), "正解数　　0\r\n所要時間　0：0");
-}
-
-TEST(Frm2Keisan, LeavesForTheMenuInTheMiddleOfARun) {
-  Fixture f;
-  f.w->click("cmdKaishi");
-  f.w->click("cmdToMenu");
-  EXPECT_EQ(f.t.navigator.calls, (std::vector<std::string>{"show frm1Main", "unload frm2Keisan"}));
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ std::string rows(int n, const std::string& word = "質問") {
 // interference questions (none at all when nullopt).
 struct Kioku {
   Kioku(const KiokuVariant& v, const std::optional<std::string>& csv)
-      : f(ui::testing::kLoadLater, v) {
+      : variant(v), f(ui::testing::kLoadLater, v) {
     std::filesystem::create_directory(data::DataFolder(root.path()));
     if (csv) write(*csv);
     f.w->load();
@@ -57,7 +57,7 @@ struct Kioku {
     data::testing::writeBytes(data::DataFolder(root.path()) + std::string(data::kKiokuBunFile),
                               data::utf8ToCp932(csv));
   }
-  int bun() const { return f.w->variant().bunPerQuestion; }
+  int bun() const { return variant.bunPerQuestion; }
   // Keys that sort the n rows backwards: position p shows row n − p + 1.
   void pushBackwardKeys(int n) {
     for (int i = 1; i <= n; ++i) f.t.random.push(drawFor(n - i + 1, 1000));
@@ -86,26 +86,22 @@ struct Kioku {
     return seen;
   }
 
+  const KiokuVariant& variant;
   data::testing::TempFolder root;
   data::ScopedProgramFolder scoped{root.path()};
   ui::testing::WindowFixture<Frm2Kioku> f;
 };
 
-TEST(Frm2Kioku, LoadsIdleWithItsInstructionsAndKeyOrder) {
+TEST(Frm2Kioku, LoadsIdleWithItsInstructions) {
   struct Case {
     const KiokuVariant* v;
     const char* caption;
     const char* setumei;
-    std::vector<std::string> keys;
   } cases[] = {
-      {&Frm2Kioku::kKioku1,
-       "記憶・計算問題Ⅰ",
-       "①算式の結果を記憶\r\n②質問に答える\r\n③計算の結果を入力",
-       {"cmdKaishi", "cmdNext1", "cmdNext2", "txtAnswer", "cmdTugi", "cmdToMenu"}},
-      {&Frm2Kioku::kKioku2,
-       "記憶・計算問題Ⅱ",
-       "①算式の結果を記憶\r\n②質問に答える\r\n③質問に答える\r\n④計算の結果を入力",
-       {"cmdKaishi", "cmdNext1", "cmdNext2", "cmdNext3", "txtAnswer", "cmdTugi", "cmdToMenu"}},
+      {&Frm2Kioku::kKioku1, "記憶・計算問題Ⅰ",
+       "①算式の結果を記憶\r\n②質問に答える\r\n③計算の結果を入力"},
+      {&Frm2Kioku::kKioku2, "記憶・計算問題Ⅱ",
+       "①算式の結果を記憶\r\n②質問に答える\r\n③質問に答える\r\n④計算の結果を入力"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.caption);
@@ -117,9 +113,6 @@ TEST(Frm2Kioku, LoadsIdleWithItsInstructionsAndKeyOrder) {
     EXPECT_EQ(k.f.caption("lblJikoku"), "現在の時刻　9:05:03");
     EXPECT_EQ(w.timer().interval(), 1000);
     EXPECT_TRUE(w.control("cmdKaishi").hasFocus());
-    std::vector<std::string> keys;
-    for (const auto& id : w.tabOrder()) keys.push_back(id.text());
-    EXPECT_EQ(keys, c.keys);
     w.pressEnter("txtAnswer");
     EXPECT_EQ(k.f.t.random.draws(), 0u) << "Enter in the hidden box does nothing";
   }
@@ -159,7 +152,6 @@ TEST(Frm2Kioku, PlaysAWholeRunThroughItsStates) {
     const ui::Control* focusBefore = f.w->focused();
     f.w->click("cmdKaishi");
     EXPECT_EQ(f.caption("lblKaishiJikan"), "開始の時刻　10:00:00");
-    int right = 0;
     for (int q = 1; q <= 10; ++q) {
       const Question& s = kRun[q - 1];
       SCOPED_TRACE(q);
@@ -174,7 +166,7 @@ TEST(Frm2Kioku, PlaysAWholeRunThroughItsStates) {
       EXPECT_EQ(f.w->focused(), focusBefore);
       f.w->pressEnter("txtAnswer");
       f.w->click("cmdKaishi");
-      EXPECT_EQ(f.w->run().MondaiBangou(), q);
+      EXPECT_EQ(f.caption("lblQsNo"), "問題　" + std::to_string(q));
       // ② (and ③): one interference question at a time, the sum hidden.
       for (int j = 1; j <= k.bun(); ++j) {
         f.w->click(j == 1 ? "cmdNext1" : "cmdNext2");
@@ -195,7 +187,6 @@ TEST(Frm2Kioku, PlaysAWholeRunThroughItsStates) {
       EXPECT_TRUE(f.w->control("txtAnswer").hasFocus());
       EXPECT_EQ(f.caption("lblKotae"), "");
       if (s.typed) f.answer(s.typed);
-      if (std::string(s.judgement) == "○") ++right;
       EXPECT_EQ(f.caption("lblKotae"), s.judgement);
       if (s.retyped) {
         f.w->control("txtAnswer").setText(s.retyped);
@@ -203,7 +194,6 @@ TEST(Frm2Kioku, PlaysAWholeRunThroughItsStates) {
         EXPECT_EQ(f.caption("lblKotae"), s.judgement) << "judged once";
       }
       EXPECT_EQ(onScreen(*f.w), kAnswer);
-      EXPECT_EQ(f.w->run().Seikaisuu(), right);
       f.t.clock.advance(q == 10 ? 35 : 10);
       focusBefore = f.w->focused();
       f.w->click("cmdTugi");
@@ -335,22 +325,6 @@ TEST(Frm2Kioku, LongRunsInWholeMinutesAndAcrossMidnight) {
     }
     EXPECT_EQ(k.f.caption("lblKekka"),
               std::string("問題数　　10\r\n正解数　　0\r\n所要時間　") + c.elapsed);
-  }
-}
-
-TEST(Frm2Kioku, LeavesForTheMenuFromAnyStep) {
-  for (const KiokuVariant* v : kVariants) {
-    for (int clicks = 0; clicks <= 4; ++clicks) {
-      SCOPED_TRACE(std::string(v->info.formName) + " after " + std::to_string(clicks));
-      Kioku k(*v, rows(20));
-      const char* steps[] = {"cmdKaishi", "cmdNext1", "cmdNext2", "cmdNext3", "cmdTugi"};
-      for (int i = 0; i < clicks; ++i)
-        if (k.f.w->has(steps[i])) k.f.w->click(steps[i]);
-      k.f.w->click("cmdToMenu");
-      EXPECT_EQ(
-          k.f.t.navigator.calls,
-          (std::vector<std::string>{"show frm1Main", "unload " + std::string(v->info.formName)}));
-    }
   }
 }
 
