@@ -1,6 +1,5 @@
 #include "drills/memory/suujiretu_window.h"
 
-#include <initializer_list>
 #include <stdexcept>
 #include <vector>
 
@@ -65,7 +64,6 @@ const SuujiretuVariant SuujiretuWindow::kSuujiretu2{
 namespace {
 
 constexpr std::uint32_t kGreen = 0x008000;
-constexpr std::int64_t kParkHours = 24;
 // The sort keys of the asked positions are drawn from 1..1000.
 constexpr std::int32_t kRansuuRange = 1000;
 
@@ -125,10 +123,36 @@ std::vector<ui::ControlSpec> controlTable(const SuujiretuVariant& v) {
   return rows;
 }
 
+using Step = SuujiretuWindow::Step;
+
+// The result labels show only what a step writes in them; the answer stays
+// in its box after the result, where Enter judges it again.
+const drills::StepTable<Step> kSteps{
+    {Step::Idle,
+     {.shown = {"cmdKaishi"},
+      .captions = {{"lblKaishiJikoku", ""},
+                   {"lblTimeOver", ""},
+                   {"lblShitumon", ""},
+                   {"lblKotae", ""},
+                   {"lblKeikaJikan", ""}}}},
+    {Step::Memorising,
+     {.shown = {"fraMondai", "cmdShitumon"},
+      .captions = {{"lblKotae", ""}, {"lblKeikaJikan", ""}, {"lblTimeOver", ""}}}},
+    {Step::TimedOut, {.shown = {"cmdShitumon"}, .captions = {{"lblTimeOver", kTimeOverText}}}},
+    {Step::Answering,
+     {.shown = {"txtAnswer"},
+      .captions = {{"lblTimeOver", ""}, {"lblKotae", ""}, {"lblKeikaJikan", ""}},
+      .focus = "txtAnswer"}},
+    {Step::Result,
+     {.shown = {"cmdKaishi", "txtAnswer"},
+      .captions = {{"lblShitumon", ""}, {"lblKaishiJikoku", ""}, {"lblTimeOver", ""}},
+      .focus = "cmdKaishi"}},
+};
+
 }  // namespace
 
 SuujiretuWindow::SuujiretuWindow(ui::Services& services, const SuujiretuVariant& variant)
-    : DrillWindow(services, frameOf(variant), controlTable(variant)), variant_(variant) {
+    : DrillWindow(services, frameOf(variant), controlTable(variant), kSteps), variant_(variant) {
   onClick("cmdKaishi", [this] { startTurn(); });
   onClick("cmdShitumon", [this] { askQuestion(); });
   onKeyPress("txtAnswer", [this](int key) {
@@ -141,49 +165,7 @@ void SuujiretuWindow::onDrillLoad() {
   setumei += ui::kCrLf;
   setumei += variant_.answerInstruction;
   control("lblSetumei").setCaption(setumei);
-  shimekiri_ = clock().now().plusHours(kParkHours);
-  // No turn waits for its question yet: a parked deadline that runs out in
-  // a window left idle for a day must not offer a question never shown.
-  shitumonzumi_ = true;
-  show(Step::Idle);
-}
-
-void SuujiretuWindow::show(Step step) {
-  const auto clear = [this](std::initializer_list<std::string_view> labels) {
-    for (auto name : labels) control(name).setCaption("");
-  };
-  switch (step) {
-    case Step::Idle:
-      clear({"lblKaishiJikoku", "lblTimeOver", "lblShitumon", "lblKotae", "lblKeikaJikan"});
-      control("fraMondai").hide();
-      control("cmdShitumon").hide();
-      control("txtAnswer").hide();
-      break;
-    case Step::Memorising:
-      clear({"lblKotae", "lblKeikaJikan", "lblKaishiJikoku", "lblTimeOver"});
-      control("cmdKaishi").hide();
-      control("txtAnswer").setText("");
-      control("txtAnswer").hide();
-      control("fraMondai").show();
-      control("cmdShitumon").show();
-      break;
-    case Step::TimedOut:
-      control("fraMondai").hide();
-      control("lblTimeOver").setCaption(kTimeOverText);
-      control("cmdShitumon").show();
-      break;
-    case Step::Answering:
-      clear({"lblTimeOver", "lblShitumon", "lblKotae", "lblKeikaJikan"});
-      control("cmdShitumon").hide();
-      control("fraMondai").hide();
-      control("txtAnswer").show();
-      break;
-    case Step::Result:
-      // The answer stays in its box, where Enter judges it again.
-      clear({"lblShitumon", "lblKaishiJikoku", "lblTimeOver"});
-      control("cmdKaishi").show();
-      break;
-  }
+  enter(Step::Idle);
 }
 
 int SuujiretuWindow::memorisationSeconds() const {
@@ -193,13 +175,12 @@ int SuujiretuWindow::memorisationSeconds() const {
 }
 
 void SuujiretuWindow::startTurn() {
-  show(Step::Memorising);
-  shitumonzumi_ = false;
+  control("txtAnswer").setText("");
   kiokuByou_ = memorisationSeconds();
   // One clock reading for the deadline, the start label and the start
   // seconds, so they never straddle a second.
   const ui::DateTime now = clock().now();
-  shimekiri_ = now.plusSeconds(kiokuByou_);
+  shimekiri_.arm(now.plusSeconds(kiokuByou_));
   control("lblKaishiJikoku").setCaption(startText(now));
   kaishiByou_ = now.secondsSinceMidnight();
   control("fraMondai").setCaption(variant_.header);
@@ -207,11 +188,12 @@ void SuujiretuWindow::startTurn() {
     entries_[k].suuji = ui::drawOneTo(random().draw(), 10) - 1;
     control("lblSuuji", k).setCaption(ui::decimal(entries_[k].suuji));
   }
+  enter(Step::Memorising);
 }
 
 void SuujiretuWindow::askQuestion() {
-  show(Step::Answering);
-  shitumonzumi_ = true;
+  // Asked before the time is up: the digits go now, and no notice follows.
+  shimekiri_.clear();
   const std::span<suujiretu::SortEntry> row(entries_.data(), variant_.digitCount);
   for (int k = 0; k < variant_.digitCount; ++k) {
     row[k].junban = k + 1;
@@ -220,28 +202,22 @@ void SuujiretuWindow::askQuestion() {
   suujiretu::exchangeSort(row);
   control("lblShitumon").setCaption(variant_.question(row));
   seikai_ = variant_.answer(row);
-  control("txtAnswer").setFocus();
+  enter(Step::Answering);
 }
 
 void SuujiretuWindow::judge() {
   const std::string typed = control("txtAnswer").text();
-  const ui::DateTime now = clock().now();
-  const std::int32_t keikaByou = ElapsedSeconds(kaishiByou_, now.secondsSinceMidnight());
-  show(Step::Result);
+  const std::int32_t keikaByou = ElapsedSeconds(kaishiByou_, clock().now().secondsSinceMidnight());
   control("lblKotae")
-      .setCaption(JudgementText(JudgementStyle::Saikoro, typed == seikai_, seikai_, typed));
+      .setCaption(JudgementText(JudgementStyle::HeadedSpaces, typed == seikai_, seikai_, typed));
   control("lblKeikaJikan").setCaption(suujiretu::elapsedText(keikaByou));
-  shimekiri_ = now.plusHours(kParkHours);
-  control("cmdKaishi").setFocus();
+  enter(Step::Result);
 }
 
 void SuujiretuWindow::onDrillTick() {
-  const ui::DateTime now = clock().now();
-  if (!(now > shimekiri_)) return;
-  // Once the question is asked (or before any turn) the digits are already
-  // hidden and nothing waits for it.
-  if (!shitumonzumi_) show(Step::TimedOut);
-  shimekiri_ = now.plusHours(kParkHours);
+  if (!shimekiri_.passed(clock().now())) return;
+  shimekiri_.clear();
+  enter(Step::TimedOut);
 }
 
 }  // namespace zunobi::drills

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "drills/deadline.h"
 #include "drills/drill_window.h"
 #include "drills/memory/suujiretu_rules.h"
 #include "drills/turn_result.h"
@@ -53,13 +54,10 @@ class SuujiretuWindow final : public drills::DrillWindow {
 
   SuujiretuWindow(ui::Services& services, const SuujiretuVariant& variant);
 
-  const SuujiretuVariant& variant() const { return variant_; }
+  // The steps of a turn, in order.
+  enum class Step : std::uint8_t { Idle, Memorising, TimedOut, Answering, Result };
 
  private:
-  // The steps of a turn, in order; show() sets what each one shows.
-  enum class Step : std::uint8_t { Idle, Memorising, TimedOut, Answering, Result };
-  void show(Step step);
-
   void onDrillLoad() override;
   void onDrillTick() override;
   void startTurn();
@@ -69,8 +67,8 @@ class SuujiretuWindow final : public drills::DrillWindow {
 
   const SuujiretuVariant& variant_;
   int kiokuByou_ = 20;
-  ui::DateTime shimekiri_{};
-  bool shitumonzumi_ = false;
+  // The end of the time to memorise; acts once per turn.
+  Deadline shimekiri_;
   std::int32_t kaishiByou_ = 0;
   std::array<suujiretu::SortEntry, kMaxSuuji> entries_{};
   std::string seikai_;
