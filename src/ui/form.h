@@ -207,7 +207,6 @@ class Form : public std::enable_shared_from_this<Form> {
 
   Control& control(std::string_view name, int index = -1);
   const Control& control(std::string_view name, int index = -1) const;
-  Control& operator[](std::string_view name) { return control(name); }
   bool has(std::string_view name, int index = -1) const;
   // Controls in table order.
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
