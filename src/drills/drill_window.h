@@ -59,6 +59,8 @@ using StepTable = std::vector<std::pair<Step, StepView>>;
 class DrillWindow : public ui::Form {
  public:
   const DrillFrame& frame() const { return frame_; }
+  // What each step shows, by step.
+  const std::vector<StepView>& steps() const { return steps_; }
 
   // "現在の時刻　" + time of day, "開始の時刻　" + time of day.
   static std::string clockText(const ui::DateTime& t);

@@ -49,6 +49,27 @@ TEST(NavigationTest, EveryControlLiesInsideItsFrameOrTheWindow) {
   }
 }
 
+TEST(NavigationTest, EveryStepNamesControlsOfItsWindow) {
+  ui::testing::TestServices t;
+  for (const auto& name : formRegistry().names()) {
+    auto form = formRegistry().create(name, t.services);
+    auto* drill = dynamic_cast<drills::DrillWindow*>(form.get());
+    if (!drill) continue;
+    const auto known = [&](std::string_view control) {
+      return drill->has(control) || drill->has(control, 0);
+    };
+    for (const auto& view : drill->steps()) {
+      for (const auto& names : {view.shown, view.kept})
+        for (auto control : names) EXPECT_TRUE(known(control)) << name << ": " << control;
+      for (const auto& [control, caption] : view.captions)
+        EXPECT_TRUE(known(control)) << name << ": " << control;
+      if (!view.focus.empty()) {
+        EXPECT_TRUE(known(view.focus)) << name << ": " << view.focus;
+      }
+    }
+  }
+}
+
 TEST(NavigationTest, ClockShowsTheTimeFromLoadAndEverySecond) {
   for (const auto* d : drillInfos()) {
     SCOPED_TRACE(std::string(d->formName));
