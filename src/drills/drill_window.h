@@ -67,10 +67,6 @@ class DrillWindow : public ui::Form {
   static std::string startText(const ui::DateTime& t);
 
  protected:
-  // Only while windows move to step tables; goes when the last has.
-  DrillWindow(ui::Services& services, const DrillFrame& frame,
-              std::vector<ui::ControlSpec> controls)
-      : DrillWindow(services, frame, std::move(controls), std::vector<StepView>{}) {}
   template <class Step>
   DrillWindow(ui::Services& services, const DrillFrame& frame,
               std::vector<ui::ControlSpec> controls, const StepTable<Step>& steps)

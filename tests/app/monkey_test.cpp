@@ -126,7 +126,8 @@ class FaultyDrill final : public drills::DrillWindow {
                     {ui::button("cmdToMenu", "メニューへ戻る", {4000, 120, 1500, 600}),
                      ui::button("cmdFault", "押す", {120, 120, 1500, 600}),
                      ui::label("lblJikoku", "", {120, 1000, 3000, 400}),
-                     ui::label("lblKekka", "", {120, 1600, 3000, 400})}) {
+                     ui::label("lblKekka", "", {120, 1600, 3000, 400})},
+                    drills::StepTable<int>{{0, {}}}) {
     onClick("cmdFault", [this, fault] {
       if (++presses_ < 3) return;
       switch (fault) {
