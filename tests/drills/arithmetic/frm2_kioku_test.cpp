@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <optional>
-#include <random>
 #include <set>
 
 #include "data/cp932.h"
@@ -240,23 +239,6 @@ TEST(Frm2Kioku, EachStartShufflesTheTableReadAtLoad) {
   }
 }
 
-TEST(Frm2Kioku, NoRowTwiceInARun) {
-  std::mt19937 gen(2026);
-  std::uniform_real_distribution<double> uniform(0.0, 1.0);
-  for (const KiokuVariant* v : kVariants) {
-    for (int n : {20, 21, 37, 500}) {
-      SCOPED_TRACE(std::string(v->info.formName) + " of " + std::to_string(n));
-      Kioku k(*v, rows(n));
-      for (int i = 0; i < 30 * (n + 40); ++i) k.f.t.random.push(uniform(gen));
-      for (int run = 0; run < 30; ++run) {
-        auto seen = k.skipRun();
-        ASSERT_EQ(seen.size(), static_cast<std::size_t>(10 * k.bun()));
-        EXPECT_EQ(std::set<std::string>(seen.begin(), seen.end()).size(), seen.size());
-      }
-    }
-  }
-}
-
 TEST(Frm2Kioku, AFileItCannotUseIsToldAndNoRunStarts) {
   struct Case {
     const KiokuVariant* v;
@@ -299,32 +281,6 @@ TEST(Frm2Kioku, AFileItCannotUseIsToldAndNoRunStarts) {
     EXPECT_EQ(
         k.f.t.navigator.calls,
         (std::vector<std::string>{"show frm1Main", "unload " + std::string(c.v->info.formName)}));
-  }
-}
-
-TEST(Frm2Kioku, LongRunsInWholeMinutesAndAcrossMidnight) {
-  struct Case {
-    int h, m, s;
-    int seconds;
-    const char* elapsed;
-  } cases[] = {
-      {10, 0, 0, 0, "0：0"},
-      {10, 0, 0, 60, "1：0"},
-      {9, 0, 0, 3725, "62：5"},
-      {23, 59, 30, 100, "1：40"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.elapsed);
-    Kioku k(Frm2Kioku::kKioku2, rows(20));
-    k.f.t.clock.setTime(c.h, c.m, c.s);
-    k.f.w->click("cmdKaishi");
-    for (int q = 1; q <= 10; ++q) {
-      k.toAnswer();
-      if (q == 10) k.f.t.clock.advance(c.seconds);
-      k.f.w->click("cmdTugi");
-    }
-    EXPECT_EQ(k.f.caption("lblKekka"),
-              std::string("問題数　　10\r\n正解数　　0\r\n所要時間　") + c.elapsed);
   }
 }
 

@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "support/forms.h"
-#include "ui/services_real.h"
 #include "ui/testing.h"
 
 namespace zunobi::drills {
@@ -241,64 +239,6 @@ TEST(SuujiretuWindow, JudgesTheTypedTextExactlyAndAgainOnEnter) {
     EXPECT_EQ(d.c("lblKeikaJikan").caption(), "経過時間　42秒");
     EXPECT_EQ(d.t.random.draws(), turn.draws.size());
     EXPECT_EQ(d.shown(), kResult);
-  }
-}
-
-TEST(SuujiretuWindow, ElapsedSecondsCountAcrossMidnight) {
-  struct Case {
-    int hour, minute, second, turn;
-  };
-  for (int variant : {0, 1}) {
-    for (const Case c : {Case{23, 59, 50, 20}, Case{20, 0, 0, 36000}, Case{8, 0, 0, 36000}}) {
-      Drill d(variant);
-      d.t.clock.setTime(c.hour, c.minute, c.second);
-      d.w->click("cmdKaishi");
-      d.w->click("cmdShitumon");
-      d.t.clock.advance(c.turn);
-      d.answer("");
-      EXPECT_EQ(d.c("lblKeikaJikan").caption(), "経過時間　" + std::to_string(c.turn) + "秒")
-          << c.hour << ":" << c.minute;
-    }
-  }
-}
-
-TEST(SuujiretuWindow, ReseedsWithinOneSecondStillDrawIndependentDigits) {
-  for (int variant : {0, 1}) {
-    SCOPED_TRACE(variant);
-    ui::testing::FakeClock clock;  // never moves
-    ui::ClockSeededRandom random(clock);
-    ui::testing::RecordingNavigator navigator;
-    ui::testing::RecordingMessageBox box;
-    ui::Services services{clock, random, navigator, box};
-    auto w = std::make_shared<SuujiretuWindow>(services, variantOf(variant));
-    w->load();
-    const int count = variantOf(variant).digitCount;
-    constexpr int kTurns = 300;
-    std::map<std::string, int> counts;
-    int allEqual = 0;
-    std::set<std::string> rows, questions;
-    for (int turn = 0; turn < kTurns; ++turn) {
-      w->click("cmdKaishi");
-      std::string row;
-      for (int k = 0; k < count; ++k) {
-        row += w->control("lblSuuji", k).caption();
-        ++counts[w->control("lblSuuji", k).caption()];
-      }
-      allEqual += row == std::string(count, row[0]);
-      rows.insert(row);
-      w->click("cmdShitumon");
-      questions.insert(w->control("lblShitumon").caption());
-      w->pressEnter("txtAnswer");
-    }
-    EXPECT_EQ(counts.size(), 10u);
-    for (const auto& [digit, n] : counts) {
-      EXPECT_GT(n, kTurns * count / 10 * 6 / 10) << digit;
-      EXPECT_LT(n, kTurns * count / 10 * 14 / 10) << digit;
-    }
-    EXPECT_LE(allEqual, 3);
-    EXPECT_GE(rows.size(), static_cast<std::size_t>(kTurns - 5));
-    // 24 orders of four positions; 360 ordered choices of four out of six.
-    EXPECT_GE(questions.size(), count == 4 ? 20u : 150u);
   }
 }
 
