@@ -5,7 +5,7 @@
 
 namespace zunobi::drills {
 
-std::string JudgementText(JudgementStyle style, bool right, std::string_view seikai,
+std::string judgementText(JudgementStyle style, bool right, std::string_view seikai,
                           std::string_view typed) {
   std::string text;
   if (style != JudgementStyle::Colons) {
@@ -22,11 +22,11 @@ std::string JudgementText(JudgementStyle style, bool right, std::string_view sei
   return text;
 }
 
-std::string JudgementText(JudgementStyle style, bool right, int seikai, std::string_view typed) {
-  return JudgementText(style, right, ui::decimal(seikai), typed);
+std::string judgementText(JudgementStyle style, bool right, int seikai, std::string_view typed) {
+  return judgementText(style, right, ui::decimal(seikai), typed);
 }
 
-std::int32_t ElapsedSeconds(std::int32_t kaishiByou, std::int32_t shuuryouByou) {
+std::int32_t elapsedSeconds(std::int32_t kaishiByou, std::int32_t shuuryouByou) {
   constexpr std::int32_t kDay = 86400;
   std::int32_t keika = shuuryouByou - kaishiByou;
   if (keika < 0) keika += kDay;

@@ -16,12 +16,12 @@ enum class JudgementStyle {
   Colons,        // memory arithmetic
   HeadedSpaces,  // dice, digit sequences
 };
-std::string JudgementText(JudgementStyle style, bool right, std::string_view seikai,
+std::string judgementText(JudgementStyle style, bool right, std::string_view seikai,
                           std::string_view typed);
-std::string JudgementText(JudgementStyle style, bool right, int seikai, std::string_view typed);
+std::string judgementText(JudgementStyle style, bool right, int seikai, std::string_view typed);
 
 // Seconds from start to end, both as seconds since midnight. A turn that
 // passes midnight gains a day instead of going negative.
-std::int32_t ElapsedSeconds(std::int32_t kaishiByou, std::int32_t shuuryouByou);
+std::int32_t elapsedSeconds(std::int32_t kaishiByou, std::int32_t shuuryouByou);
 
 }  // namespace zunobi::drills

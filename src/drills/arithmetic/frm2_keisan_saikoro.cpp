@@ -139,7 +139,7 @@ void Frm2KeisanSaikoro::start() {
 }
 
 void Frm2KeisanSaikoro::MeHyouji(int d, int v) {
-  const Pips pips = FacePips(v);
+  const Pips pips = facePips(v);
   for (int k = 0; k < kPipsPerDie; ++k)
     control("optMe", kPipsPerDie * d + k).setVisible(pips[static_cast<std::size_t>(k)]);
   // A die reads as its face: "さいころ　５".
@@ -148,13 +148,13 @@ void Frm2KeisanSaikoro::MeHyouji(int d, int v) {
 }
 
 void Frm2KeisanSaikoro::SaikoroMondai() {
-  if (!run_.AdvanceQuestion()) {
+  if (!run_.advanceQuestion()) {
     control("lblKekka").setCaption(run_.SummaryText(SummaryLayout::Long));
     enter(Step::Summary);
     return;
   }
   control("lblQsNo").setCaption(run_.QuestionNumberText());
-  mondai_ = DrawSaikoroQuestion(random());
+  mondai_ = drawSaikoroQuestion(random());
   MeHyouji(0, mondai_.Me1);
   MeHyouji(1, mondai_.Me2);
   MeHyouji(2, mondai_.Me3);

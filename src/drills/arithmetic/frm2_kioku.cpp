@@ -20,8 +20,8 @@ const KiokuVariant Frm2Kioku::kKioku1{
         },
     .caption = "記憶・計算問題Ⅰ",
     .title = "記憶･計算Ⅰ",
-    .setumei = "①算式の結果を記憶\r\n②質問に答える\r\n③計算の結果を入力",
-    .bunPerQuestion = 1,
+    .instructions = "①算式の結果を記憶\r\n②質問に答える\r\n③計算の結果を入力",
+    .interferencePerQuestion = 1,
     .clientHeight = 7455,
     .setumeiHeight = 735,
     .answerPrompt = {2280, 5400, 1815, 1095},
@@ -41,8 +41,8 @@ const KiokuVariant Frm2Kioku::kKioku2{
         },
     .caption = "記憶・計算問題Ⅱ",
     .title = "記憶･計算Ⅱ",
-    .setumei = "①算式の結果を記憶\r\n②質問に答える\r\n③質問に答える\r\n④計算の結果を入力",
-    .bunPerQuestion = 2,
+    .instructions = "①算式の結果を記憶\r\n②質問に答える\r\n③質問に答える\r\n④計算の結果を入力",
+    .interferencePerQuestion = 2,
     .clientHeight = 8715,
     .setumeiHeight = 975,
     .answerPrompt = {2520, 6600, 1815, 975},
@@ -78,7 +78,7 @@ drills::DrillFrame frameOf(const KiokuVariant& v) {
 // In keyboard order: start, the step buttons, the answer, next, back.
 std::vector<ui::ControlSpec> controlTable(const KiokuVariant& v) {
   using namespace ui;
-  const bool two = v.bunPerQuestion == 2;
+  const bool two = v.interferencePerQuestion == 2;
   std::vector<ControlSpec> rows{
       label("Label1", v.title, {2160, 240, 2655, 615}).bold(21.75),
       label("lblSetumei", "", {5160, 480, 2655, v.setumeiHeight}),
@@ -117,19 +117,20 @@ using Step = Frm2Kioku::Step;
 
 drills::StepTable<Step> stepsOf(const KiokuVariant& v) {
   // Ⅰ asks one interference question a calculation and has no second to show.
-  const drills::StepView bun2 =
-      v.bunPerQuestion == 2
+  const drills::StepView interference2 =
+      v.interferencePerQuestion == 2
           ? drills::StepView{.shown = {"lblQsNo", "lblMondaiBun2", "cmdNext3"}, .focus = "cmdNext3"}
           : drills::StepView{};
   return {
       {Step::Idle, {.shown = {"cmdKaishi"}, .focus = "cmdKaishi"}},
       // The calculation leaves the keys where they are: the start button they
       // were on goes, and they move on as from any hidden button.
-      {Step::Keisan,
+      {Step::Calculation,
        {.shown = {"lblQsNo", "lblAtai1", "lblEnzan", "lblAtai2", "lblEq", "cmdNext1"},
         .captions = {{"lblKotae", ""}}}},
-      {Step::Bun1, {.shown = {"lblQsNo", "lblMondaiBun", "cmdNext2"}, .focus = "cmdNext2"}},
-      {Step::Bun2, bun2},
+      {Step::Interference1,
+       {.shown = {"lblQsNo", "lblMondaiBun", "cmdNext2"}, .focus = "cmdNext2"}},
+      {Step::Interference2, interference2},
       {Step::Answer,
        {.shown = {"lblQsNo", "lblAnswer", "txtAnswer", "lblKotae", "cmdTugi"},
         .captions = {{"lblAnswer", kAnswerPrompt}},
@@ -150,9 +151,9 @@ Frm2Kioku::Frm2Kioku(ui::Services& services, const KiokuVariant& variant)
       variant_(variant),
       run_(clock(), random()) {
   onClick("cmdKaishi", [this] { start(); });
-  onClick("cmdNext1", [this] { keisanDone(); });
-  onClick("cmdNext2", [this] { bunDone(); });
-  if (variant_.bunPerQuestion == 2) onClick("cmdNext3", [this] { bunDone(); });
+  onClick("cmdNext1", [this] { calculationDone(); });
+  onClick("cmdNext2", [this] { interferenceDone(); });
+  if (variant_.interferencePerQuestion == 2) onClick("cmdNext3", [this] { interferenceDone(); });
   onKeyPress("txtAnswer", [this](int key) {
     if (key == ui::kEnterKey) answer();
   });
@@ -160,15 +161,15 @@ Frm2Kioku::Frm2Kioku(ui::Services& services, const KiokuVariant& variant)
 }
 
 void Frm2Kioku::onDrillLoad() {
-  control("lblSetumei").setCaption(variant_.setumei);
+  control("lblSetumei").setCaption(variant_.instructions);
   // Read once per load: every start of this visit draws from the same table.
   auto rows = readData("lblKekka", [] {
     return data::readKiokuBun(data::DataFolder() + std::string(data::kKiokuBunFile));
   });
   std::string shortage;
   if (rows) {
-    kiokuBun_ = std::move(*rows);
-    shortage = data::kiokuBunShortage(kiokuBun_.size(), variant_.bunPerQuestion);
+    KiokuBun_ = std::move(*rows);
+    shortage = data::kiokuBunShortage(KiokuBun_.size(), variant_.interferencePerQuestion);
     if (!shortage.empty())
       control("lblKekka").setCaption("「" + std::string(data::kKiokuBunFile) + "」：" + shortage);
   }
@@ -183,33 +184,33 @@ void Frm2Kioku::onDrillLoad() {
 void Frm2Kioku::start() {
   markStart();
   run_.StartRun();
-  data::Shuffle(order_, static_cast<std::int16_t>(kiokuBun_.size()), data::kKiokuKeyRange,
+  data::Shuffle(order_, static_cast<std::int16_t>(KiokuBun_.size()), data::kKiokuKeyRange,
                 random());
   nextQuestionStep();
 }
 
 void Frm2Kioku::nextQuestionStep() {
   if (showNextQuestion(*this, run_, mondai_)) {
-    enter(Step::Keisan);
+    enter(Step::Calculation);
     return;
   }
   control("lblKekka").setCaption(run_.SummaryText(SummaryLayout::Long));
   enter(Step::Summary);
 }
 
-int Frm2Kioku::bunRow(int j) const {
-  return order_.ShuffleIndex[variant_.bunPerQuestion * (run_.MondaiBangou() - 1) + j];
+int Frm2Kioku::interferenceRow(int j) const {
+  return order_.ShuffleIndex[variant_.interferencePerQuestion * (run_.MondaiBangou() - 1) + j];
 }
 
-void Frm2Kioku::keisanDone() {
-  control("lblMondaiBun").setCaption(kiokuBun_[bunRow(1) - 1]);
-  enter(Step::Bun1);
+void Frm2Kioku::calculationDone() {
+  control("lblMondaiBun").setCaption(KiokuBun_[interferenceRow(1) - 1]);
+  enter(Step::Interference1);
 }
 
-void Frm2Kioku::bunDone() {
-  if (step<Step>() == Step::Bun1 && variant_.bunPerQuestion == 2) {
-    control("lblMondaiBun2").setCaption(kiokuBun_[bunRow(2) - 1]);
-    enter(Step::Bun2);
+void Frm2Kioku::interferenceDone() {
+  if (step<Step>() == Step::Interference1 && variant_.interferencePerQuestion == 2) {
+    control("lblMondaiBun2").setCaption(KiokuBun_[interferenceRow(2) - 1]);
+    enter(Step::Interference2);
     return;
   }
   enter(Step::Answer);

@@ -20,8 +20,8 @@ struct KiokuVariant {
   DrillInfo info;
   std::string_view caption;
   std::string_view title;
-  std::string_view setumei;
-  int bunPerQuestion = 1;  // interference questions between sum and answer: 1 or 2
+  std::string_view instructions;
+  int interferencePerQuestion = 1;  // interference questions between sum and answer: 1 or 2
   std::int32_t clientHeight = 0;
   std::int32_t setumeiHeight = 0;
   ui::Rect answerPrompt;       // lblAnswer
@@ -38,22 +38,31 @@ class Frm2Kioku final : public drills::DrillWindow {
   // Idle after load; ① the sum, ② (and ③) the interference questions, the
   // answer, then its judgement; the summary; or no run at all when the file
   // cannot serve one.
-  enum class Step { Idle, Keisan, Bun1, Bun2, Answer, Judged, Summary, NoData };
+  enum class Step {
+    Idle,
+    Calculation,
+    Interference1,
+    Interference2,
+    Answer,
+    Judged,
+    Summary,
+    NoData
+  };
 
  private:
   void onDrillLoad() override;
   void start();
   void nextQuestionStep();
-  void keisanDone();
-  void bunDone();
+  void calculationDone();
+  void interferenceDone();
   void answer();
   // The table row (from 1) of interference question j of the question on show.
-  int bunRow(int j) const;
+  int interferenceRow(int j) const;
 
   const KiokuVariant& variant_;
   KeisanRun run_;
   KeisanMondai mondai_;
-  std::vector<std::string> kiokuBun_;
+  std::vector<std::string> KiokuBun_;
   data::ShuffleArrays order_;
 };
 

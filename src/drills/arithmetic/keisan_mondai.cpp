@@ -7,7 +7,7 @@
 
 namespace zunobi::drills {
 
-std::string_view EnzanSymbol(int enzan) {
+std::string_view enzanSymbol(int enzan) {
   static constexpr std::array<std::string_view, 4> kSymbols{"＋", "－", "×", "／"};
   if (enzan < 1 || enzan > 4) return {};
   return kSymbols[enzan - 1];
@@ -28,19 +28,19 @@ void KeisanRun::StartRun() {
   KaishiByou_ = clock_.now().secondsSinceMidnight();
 }
 
-bool KeisanRun::AdvanceQuestion() {
+bool KeisanRun::advanceQuestion() {
   if (MondaiBangou_ < SouMondaisuu_) {
     ++MondaiBangou_;
     return true;
   }
   ShuuryouByou_ = clock_.now().secondsSinceMidnight();
-  KeikaByou_ = ElapsedSeconds(KaishiByou_, ShuuryouByou_);
+  KeikaByou_ = elapsedSeconds(KaishiByou_, ShuuryouByou_);
   MondaiBangou_ = 0;
   return false;
 }
 
 std::optional<KeisanMondai> KeisanRun::NextQuestion() {
-  if (!AdvanceQuestion()) return std::nullopt;
+  if (!advanceQuestion()) return std::nullopt;
   return MakeQuestion();
 }
 

@@ -23,7 +23,7 @@ struct KeisanMondai {
 };
 
 // The full-width symbol of an operator code; empty outside 1..4.
-std::string_view EnzanSymbol(int enzan);
+std::string_view enzanSymbol(int enzan);
 
 // Typed text against the plain decimal text of the result, character for
 // character: nothing is trimmed or converted.
@@ -52,10 +52,10 @@ class KeisanRun {
   // The question-number step of NextQuestion without drawing a question,
   // for windows that ask their own kind of question: true when a question
   // follows, false when the run has just ended.
-  bool AdvanceQuestion();
+  bool advanceQuestion();
   // Draws one question: Atai1, Atai2, Enzan, then the redraws of × and ／.
   KeisanMondai MakeQuestion();
-  void CountRightAnswer() { ++Seikaisuu_; }
+  void countRightAnswer() { ++Seikaisuu_; }
 
   // "問題　" + MondaiBangou.
   std::string QuestionNumberText() const;

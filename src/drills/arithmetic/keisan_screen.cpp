@@ -12,15 +12,15 @@ bool showNextQuestion(ui::Form& window, KeisanRun& run, KeisanMondai& mondai) {
   window.control("lblAtai1").setCaption(ui::decimal(mondai.Atai1));
   window.control("lblAtai2").setCaption(ui::decimal(mondai.Atai2));
   window.control("txtAnswer").setText("");
-  window.control("lblEnzan").setCaption(EnzanSymbol(mondai.Enzan));
+  window.control("lblEnzan").setCaption(enzanSymbol(mondai.Enzan));
   return true;
 }
 
 void judgeTypedAnswer(ui::Form& window, KeisanRun& run, int seikai, JudgementStyle style) {
   const std::string typed = window.control("txtAnswer").text();
   const bool right = JudgeAnswer(typed, seikai);
-  window.control("lblKotae").setCaption(JudgementText(style, right, seikai, typed));
-  if (right) run.CountRightAnswer();
+  window.control("lblKotae").setCaption(judgementText(style, right, seikai, typed));
+  if (right) run.countRightAnswer();
 }
 
 }  // namespace zunobi::drills

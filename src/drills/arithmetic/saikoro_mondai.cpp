@@ -2,7 +2,7 @@
 
 namespace zunobi::drills {
 
-Pips FacePips(int v) {
+Pips facePips(int v) {
   // Pip k: 0 1 2 top row, 3 4 5 bottom row, 6 centre.
   static constexpr std::array<Pips, 6> kFaces{{
       {false, false, false, false, false, false, true},  // 1: centre
@@ -16,7 +16,7 @@ Pips FacePips(int v) {
   return kFaces[v - 1];
 }
 
-int SaikoroSeikai(int me1, int me2, int me3, int enzan, int enzan2) {
+int saikoroSeikai(int me1, int me2, int me3, int enzan, int enzan2) {
   const int ura1 = 7 - me1, ura2 = 7 - me2, ura3 = 7 - me3;
   int seikai = enzan == 2 ? ura1 - ura2 : ura1 + ura2;
   if (enzan2 == 1) seikai += ura3;
@@ -24,7 +24,7 @@ int SaikoroSeikai(int me1, int me2, int me3, int enzan, int enzan2) {
   return seikai;
 }
 
-SaikoroQuestion MakeSaikoroQuestion(int me1, int me2, int me3, int enzan, int enzan2) {
+SaikoroQuestion makeSaikoroQuestion(int me1, int me2, int me3, int enzan, int enzan2) {
   SaikoroQuestion q;
   q.Me1 = me1;
   q.Me2 = me2;
@@ -34,17 +34,17 @@ SaikoroQuestion MakeSaikoroQuestion(int me1, int me2, int me3, int enzan, int en
   q.Ura3 = 7 - me3;
   q.Enzan = enzan;
   q.Enzan2 = enzan2;
-  q.Seikai = SaikoroSeikai(me1, me2, me3, enzan, enzan2);
+  q.Seikai = saikoroSeikai(me1, me2, me3, enzan, enzan2);
   return q;
 }
 
-SaikoroQuestion DrawSaikoroQuestion(ui::RandomSource& random) {
+SaikoroQuestion drawSaikoroQuestion(ui::RandomSource& random) {
   const int me1 = ui::drawOneTo(random.draw(), 6);
   const int me2 = ui::drawOneTo(random.draw(), 6);
   const int me3 = ui::drawOneTo(random.draw(), 6);
   const int enzan = ui::drawOneTo(random.draw(), 2);
   const int enzan2 = ui::drawOneTo(random.draw(), 3) - 1;
-  return MakeSaikoroQuestion(me1, me2, me3, enzan, enzan2);
+  return makeSaikoroQuestion(me1, me2, me3, enzan, enzan2);
 }
 
 }  // namespace zunobi::drills

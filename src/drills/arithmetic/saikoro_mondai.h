@@ -15,7 +15,7 @@ inline constexpr int kDice = 3;
 // right, 3-5 the bottom row, 6 the centre.
 using Pips = std::array<bool, kPipsPerDie>;
 // All pips hidden for a value outside 1..6.
-Pips FacePips(int v);
+Pips facePips(int v);
 
 struct SaikoroQuestion {
   int Me1 = 1, Me2 = 1, Me3 = 1;     // faces shown
@@ -27,10 +27,10 @@ struct SaikoroQuestion {
 
 // Ura1 (Enzan) Ura2 [(Enzan2) Ura3]; the third die counts only when Enzan2
 // is 1 or 2.
-int SaikoroSeikai(int me1, int me2, int me3, int enzan, int enzan2);
-SaikoroQuestion MakeSaikoroQuestion(int me1, int me2, int me3, int enzan, int enzan2);
+int saikoroSeikai(int me1, int me2, int me3, int enzan, int enzan2);
+SaikoroQuestion makeSaikoroQuestion(int me1, int me2, int me3, int enzan, int enzan2);
 
 // Five draws, each re-seeded: Me1, Me2, Me3, Enzan, Enzan2.
-SaikoroQuestion DrawSaikoroQuestion(ui::RandomSource& random);
+SaikoroQuestion drawSaikoroQuestion(ui::RandomSource& random);
 
 }  // namespace zunobi::drills

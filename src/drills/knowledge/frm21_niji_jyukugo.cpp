@@ -233,7 +233,7 @@ void Frm21NijiJyukugo::onDrillTick() {
 // Whole minutes and seconds from the start to now; a run of an hour or
 // more keeps all its minutes.
 std::string Frm21NijiJyukugo::elapsedText() {
-  const std::int32_t KeikaByou = ElapsedSeconds(KaishiByou_, clock().now().secondsSinceMidnight());
+  const std::int32_t KeikaByou = elapsedSeconds(KaishiByou_, clock().now().secondsSinceMidnight());
   return ui::decimal(KeikaByou / 60) + "分　" + ui::decimal(KeikaByou % 60) + "秒";
 }
 

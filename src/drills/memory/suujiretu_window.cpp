@@ -176,13 +176,13 @@ int SuujiretuWindow::memorisationSeconds() const {
 
 void SuujiretuWindow::startTurn() {
   control("txtAnswer").setText("");
-  kiokuByou_ = memorisationSeconds();
+  KiokuByou_ = memorisationSeconds();
   // One clock reading for the deadline, the start label and the start
   // seconds, so they never straddle a second.
   const ui::DateTime now = clock().now();
-  shimekiri_.arm(now.plusSeconds(kiokuByou_));
+  Shimekiri_.arm(now.plusSeconds(KiokuByou_));
   control("lblKaishiJikoku").setCaption(startText(now));
-  kaishiByou_ = now.secondsSinceMidnight();
+  KaishiByou_ = now.secondsSinceMidnight();
   control("fraMondai").setCaption(variant_.header);
   for (int k = 0; k < variant_.digitCount; ++k) {
     entries_[k].suuji = ui::drawOneTo(random().draw(), 10) - 1;
@@ -193,7 +193,7 @@ void SuujiretuWindow::startTurn() {
 
 void SuujiretuWindow::askQuestion() {
   // Asked before the time is up: the digits go now, and no notice follows.
-  shimekiri_.clear();
+  Shimekiri_.clear();
   const std::span<suujiretu::SortEntry> row(entries_.data(), variant_.digitCount);
   for (int k = 0; k < variant_.digitCount; ++k) {
     row[k].junban = k + 1;
@@ -201,22 +201,22 @@ void SuujiretuWindow::askQuestion() {
   }
   suujiretu::exchangeSort(row);
   control("lblShitumon").setCaption(variant_.question(row));
-  seikai_ = variant_.answer(row);
+  Seikai_ = variant_.answer(row);
   enter(Step::Answering);
 }
 
 void SuujiretuWindow::judge() {
   const std::string typed = control("txtAnswer").text();
-  const std::int32_t keikaByou = ElapsedSeconds(kaishiByou_, clock().now().secondsSinceMidnight());
+  const std::int32_t keikaByou = elapsedSeconds(KaishiByou_, clock().now().secondsSinceMidnight());
   control("lblKotae")
-      .setCaption(JudgementText(JudgementStyle::HeadedSpaces, typed == seikai_, seikai_, typed));
+      .setCaption(judgementText(JudgementStyle::HeadedSpaces, typed == Seikai_, Seikai_, typed));
   control("lblKeikaJikan").setCaption(suujiretu::elapsedText(keikaByou));
   enter(Step::Result);
 }
 
 void SuujiretuWindow::onDrillTick() {
-  if (!shimekiri_.passed(clock().now())) return;
-  shimekiri_.clear();
+  if (!Shimekiri_.passed(clock().now())) return;
+  Shimekiri_.clear();
   enter(Step::TimedOut);
 }
 

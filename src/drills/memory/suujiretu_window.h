@@ -66,12 +66,12 @@ class SuujiretuWindow final : public drills::DrillWindow {
   int memorisationSeconds() const;
 
   const SuujiretuVariant& variant_;
-  int kiokuByou_ = 20;
+  int KiokuByou_ = 20;
   // The end of the time to memorise; acts once per turn.
-  Deadline shimekiri_;
-  std::int32_t kaishiByou_ = 0;
+  Deadline Shimekiri_;
+  std::int32_t KaishiByou_ = 0;
   std::array<suujiretu::SortEntry, kMaxSuuji> entries_{};
-  std::string seikai_;
+  std::string Seikai_;
 };
 
 }  // namespace zunobi::drills

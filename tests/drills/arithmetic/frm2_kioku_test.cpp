@@ -56,7 +56,7 @@ struct Kioku {
     data::testing::writeBytes(data::DataFolder(root.path()) + std::string(data::kKiokuBunFile),
                               data::utf8ToCp932(csv));
   }
-  int bun() const { return variant.bunPerQuestion; }
+  int bun() const { return variant.interferencePerQuestion; }
   // Keys that sort the n rows backwards: position p shows row n − p + 1.
   void pushBackwardKeys(int n) {
     for (int i = 1; i <= n; ++i) f.t.random.push(drawFor(n - i + 1, 1000));

@@ -110,7 +110,7 @@ TEST(JudgeAnswer, ComparesTheTypedTextExactly) {
   }
 }
 
-TEST(JudgementText, WordsEachWindowsVariant) {
+TEST(Judgement, WordsEachWindowsVariant) {
   struct Case {
     JudgementStyle style;
     bool right;
@@ -129,7 +129,7 @@ TEST(JudgementText, WordsEachWindowsVariant) {
        "（前問題）\r\n正解は　　-11\r\nあなた　　11"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(JudgementText(c.style, c.right, c.seikai, c.typed), c.text);
+    EXPECT_EQ(judgementText(c.style, c.right, c.seikai, c.typed), c.text);
   }
 }
 
@@ -144,7 +144,7 @@ TEST(KeisanRun, CountsTenQuestionsAndTheEleventhCallEndsTheRun) {
       ASSERT_TRUE(run.NextQuestion().has_value()) << "question " << k;
       EXPECT_EQ(run.MondaiBangou(), k);
       EXPECT_EQ(run.QuestionNumberText(), "問題　" + std::to_string(k));
-      if (k % 2 == 0) run.CountRightAnswer();
+      if (k % 2 == 0) run.countRightAnswer();
     }
     EXPECT_FALSE(run.NextQuestion().has_value());
     EXPECT_EQ(run.MondaiBangou(), 0);
@@ -186,7 +186,7 @@ TEST(KeisanRun, ComposesBothSummaryLayouts) {
   run.StartRun();
   for (int k = 1; k <= 10; ++k) {
     run.NextQuestion();
-    if (k <= 7) run.CountRightAnswer();
+    if (k <= 7) run.countRightAnswer();
   }
   clock.advance(184);
   run.NextQuestion();

@@ -17,9 +17,9 @@ using ui::testing::ScriptedRandom;
 
 using testing::kFaceTable;
 
-TEST(FacePips, ShowsEachFaceByTheFaceTable) {
+TEST(Dice, ShowsEachFaceByTheFaceTable) {
   for (int v = 0; v <= 7; ++v) {
-    const Pips pips = FacePips(v);
+    const Pips pips = facePips(v);
     std::set<int> shown;
     for (int k = 0; k < kPipsPerDie; ++k)
       if (pips[k]) shown.insert(k);
@@ -31,7 +31,7 @@ TEST(FacePips, ShowsEachFaceByTheFaceTable) {
   }
 }
 
-TEST(SaikoroSeikai, CalculatesWithTheHiddenFaces) {
+TEST(Dice, CalculatesWithTheHiddenFaces) {
   struct Case {
     int me1, me2, me3, enzan, enzan2, seikai;
   };
@@ -46,9 +46,9 @@ TEST(SaikoroSeikai, CalculatesWithTheHiddenFaces) {
       {3, 3, 4, 2, 1, 3},    // 4 − 4 + 3
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(SaikoroSeikai(c.me1, c.me2, c.me3, c.enzan, c.enzan2), c.seikai)
+    EXPECT_EQ(saikoroSeikai(c.me1, c.me2, c.me3, c.enzan, c.enzan2), c.seikai)
         << c.me1 << c.me2 << c.me3 << " " << c.enzan << c.enzan2;
-    const SaikoroQuestion q = MakeSaikoroQuestion(c.me1, c.me2, c.me3, c.enzan, c.enzan2);
+    const SaikoroQuestion q = makeSaikoroQuestion(c.me1, c.me2, c.me3, c.enzan, c.enzan2);
     EXPECT_EQ(q.Ura1 + q.Me1, 7);
     EXPECT_EQ(q.Ura2 + q.Me2, 7);
     EXPECT_EQ(q.Ura3 + q.Me3, 7);
@@ -56,7 +56,7 @@ TEST(SaikoroSeikai, CalculatesWithTheHiddenFaces) {
   }
 }
 
-TEST(DrawSaikoroQuestion, MapsTheEdgesOfTheUnitInterval) {
+TEST(DiceDraw, MapsTheEdgesOfTheUnitInterval) {
   struct Case {
     double r;
     int me, enzan, enzan2;
@@ -65,7 +65,7 @@ TEST(DrawSaikoroQuestion, MapsTheEdgesOfTheUnitInterval) {
   const Case cases[] = {{0.0, 1, 1, 0}, {kTop, 6, 2, 2}, {1.0, 6, 2, 2}, {-1.0, 1, 1, 0}};
   for (const auto& c : cases) {
     ScriptedRandom random{c.r};
-    const SaikoroQuestion q = DrawSaikoroQuestion(random);
+    const SaikoroQuestion q = drawSaikoroQuestion(random);
     EXPECT_EQ(q.Me1, c.me) << c.r;
     EXPECT_EQ(q.Me2, c.me);
     EXPECT_EQ(q.Me3, c.me);
@@ -76,7 +76,7 @@ TEST(DrawSaikoroQuestion, MapsTheEdgesOfTheUnitInterval) {
   }
 }
 
-TEST(DrawSaikoroQuestion, StaysWithinTheDiceRangesOverManyDraws) {
+TEST(DiceDraw, StaysWithinTheDiceRangesOverManyDraws) {
   FakeClock clock;
   ui::ClockSeededRandom random(clock);
   std::set<int> twoDice, threeDice;
@@ -84,7 +84,7 @@ TEST(DrawSaikoroQuestion, StaysWithinTheDiceRangesOverManyDraws) {
   constexpr int kDraws = 20000;
   for (int i = 0; i < kDraws; ++i) {
     if (i % 5 == 0) clock.advance(1);
-    const SaikoroQuestion q = DrawSaikoroQuestion(random);
+    const SaikoroQuestion q = drawSaikoroQuestion(random);
     for (int me : {q.Me1, q.Me2, q.Me3}) ASSERT_TRUE(me >= 1 && me <= 6) << me;
     ASSERT_TRUE(q.Enzan == 1 || q.Enzan == 2) << q.Enzan;
     ASSERT_TRUE(q.Enzan2 >= 0 && q.Enzan2 <= 2) << q.Enzan2;

@@ -91,7 +91,7 @@ TEST(SuujiretuRules, ElapsedSecondsCrossMidnightAndPassSixteenBits) {
   const std::vector<Case> cases{
       {32703, 32731, 28}, {3600, 39600, 36000}, {86390, 5, 15}, {86399, 0, 1}, {0, 86399, 86399}};
   for (const auto& c : cases) {
-    EXPECT_EQ(ElapsedSeconds(c.kaishi, c.shuuryou), c.keika) << c.kaishi << " to " << c.shuuryou;
+    EXPECT_EQ(elapsedSeconds(c.kaishi, c.shuuryou), c.keika) << c.kaishi << " to " << c.shuuryou;
   }
   EXPECT_EQ(elapsedText(36000), "経過時間　36000秒");
 }
