@@ -83,34 +83,27 @@ std::vector<ui::ControlSpec> controlTable() {
 
 using Step = Frm2KeisanSaikoro::Step;
 
-// The question's labels are emptied whenever no question is on show. The
-// summary stays on show from the end of a run to the next start (it is
-// emptied only at load), but not beside the new run's questions. The pips
-// are the window's own: they show the faces drawn.
+using Captions = std::vector<std::pair<std::string_view, std::string_view>>;
+
+// The question's labels, emptied whenever no question is on show; at load
+// the summary's too.
+Captions emptied(bool summaryToo) {
+  Captions captions;
+  for (std::string_view name : {"lblQsNo", "lblAtai1", "lblAtai2", "lblAtai3", "lblEnzan",
+                                "lblEnzan2", "lblEq", "lblKotae"})
+    captions.emplace_back(name, "");
+  if (summaryToo) captions.emplace_back("lblKekka", "");
+  return captions;
+}
+
+// The summary stays on show from the end of a run to the next start, but
+// not beside the new run's questions. The pips are the window's own: they
+// show the faces drawn.
 const drills::StepTable<Step> kSteps{
-    {Step::Idle,
-     {.shown = {"cmdKaishi", "lblKekka"},
-      .captions = {{"lblQsNo", ""},
-                   {"lblAtai1", ""},
-                   {"lblAtai2", ""},
-                   {"lblAtai3", ""},
-                   {"lblEnzan", ""},
-                   {"lblEnzan2", ""},
-                   {"lblEq", ""},
-                   {"lblKotae", ""},
-                   {"lblKekka", ""}}}},
+    {Step::Idle, {.shown = {"cmdKaishi", "lblKekka"}, .captions = emptied(true)}},
     {Step::Asking,
      {.shown = {"fraSaikoro", "txtAnswer"}, .captions = {{"lblEq", "＝"}}, .focus = "txtAnswer"}},
-    {Step::Summary,
-     {.shown = {"lblKekka", "cmdKaishi"},
-      .captions = {{"lblQsNo", ""},
-                   {"lblAtai1", ""},
-                   {"lblAtai2", ""},
-                   {"lblAtai3", ""},
-                   {"lblEnzan", ""},
-                   {"lblEnzan2", ""},
-                   {"lblEq", ""},
-                   {"lblKotae", ""}}}},
+    {Step::Summary, {.shown = {"lblKekka", "cmdKaishi"}, .captions = emptied(false)}},
 };
 
 }  // namespace
