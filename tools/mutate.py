@@ -220,12 +220,12 @@ def report(results, total_sites, unreached):
     count = defaultdict(int)
     for r in results:
         count[r["status"]] += 1
-    caught, survived = count["caught"], count["survived"]
+    caught, survived = count["caught"] + count["timeout"], count["survived"]  # a hang is noticed
     score = caught / (caught + survived) if caught + survived else 0.0
     lines = [
         f"mutants: {len(results)} (of {total_sites} sites)",
-        f"caught: {caught}  survived: {survived}  did not build: {count['did not build']}"
-        f"  timeouts: {count['timeout']}",
+        f"caught: {caught} (of them timeouts: {count['timeout']})  survived: {survived}"
+        f"  did not build: {count['did not build']}",
         f"score: caught / (caught + survived) = {score:.1%}",
     ]
     if unreached:
