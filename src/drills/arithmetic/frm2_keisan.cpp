@@ -81,6 +81,7 @@ void Frm2Keisan::start() {
 void Frm2Keisan::nextQuestionStep() {
   if (showNextQuestion(*this, run_, mondai_)) {
     enter(Step::Asking);
+    nameKeisanRow(*this);
     return;
   }
   control("lblKekka").setCaption(run_.SummaryText(SummaryLayout::Short));

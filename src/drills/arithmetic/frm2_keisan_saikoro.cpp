@@ -157,6 +157,12 @@ void Frm2KeisanSaikoro::SaikoroMondai() {
   enter(Step::Asking);
   // Two dice: the third is drawn but takes no part, and does not show.
   if (mondai_.Enzan2 == 0) control("fraSaikoro", 2).hide();
+  nameQuestionRow(*this, {{"fraSaikoro", 0},
+                          {"lblEnzan"},
+                          {"fraSaikoro", 1},
+                          {"lblEnzan2"},
+                          {"fraSaikoro", 2},
+                          {"lblEq"}});
 }
 
 void Frm2KeisanSaikoro::answer() {

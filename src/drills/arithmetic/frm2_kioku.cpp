@@ -192,6 +192,7 @@ void Frm2Kioku::start() {
 void Frm2Kioku::nextQuestionStep() {
   if (showNextQuestion(*this, run_, mondai_)) {
     enter(Step::Calculation);
+    nameKeisanRow(*this);
     return;
   }
   control("lblKekka").setCaption(run_.SummaryText(SummaryLayout::Long));
@@ -203,6 +204,8 @@ int Frm2Kioku::interferenceRow(int j) const {
 }
 
 void Frm2Kioku::calculationDone() {
+  // The sum is out of sight now, and out of hearing.
+  control("lblQsNo").setAccessibleName("");
   control("lblMondaiBun").setCaption(KiokuBun_[interferenceRow(1) - 1]);
   enter(Step::Interference1);
 }

@@ -16,6 +16,22 @@ bool showNextQuestion(ui::Form& window, KeisanRun& run, KeisanMondai& mondai) {
   return true;
 }
 
+void nameQuestionRow(ui::Form& window, std::initializer_list<ui::ControlId> row) {
+  ui::Control& number = window.control("lblQsNo");
+  std::string text = number.caption();
+  for (const ui::ControlId& id : row) {
+    const ui::Control& c = window.control(id.name, id.index);
+    if (!c.visible() || c.accessibleName().empty()) continue;
+    text += "\u3000";
+    text += c.accessibleName();
+  }
+  number.setAccessibleName(text);
+}
+
+void nameKeisanRow(ui::Form& window) {
+  nameQuestionRow(window, {{"lblAtai1"}, {"lblEnzan"}, {"lblAtai2"}, {"lblEq"}});
+}
+
 void judgeTypedAnswer(ui::Form& window, KeisanRun& run, int seikai, JudgementStyle style) {
   const std::string typed = window.control("txtAnswer").text();
   const bool right = JudgeAnswer(typed, seikai);

@@ -73,6 +73,9 @@ TEST(Frm2Keisan, PlaysAWholeRunThroughItsStates) {
     EXPECT_EQ(f.caption("lblAtai1"), std::to_string(s.a1));
     EXPECT_EQ(f.caption("lblEnzan"), s.symbol);
     EXPECT_EQ(f.caption("lblAtai2"), std::to_string(s.a2));
+    EXPECT_EQ(f.w->control("lblQsNo").accessibleName(), "問題　" + std::to_string(k) + "　" +
+                                                            std::to_string(s.a1) + "　" + s.symbol +
+                                                            "　" + std::to_string(s.a2) + "　＝");
     EXPECT_EQ(f.caption("lblKotae"), previous);
     EXPECT_EQ(f.w->control("txtAnswer").text(), "");
     EXPECT_TRUE(f.w->control("txtAnswer").hasFocus());

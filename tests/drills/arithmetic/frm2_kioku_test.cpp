@@ -172,6 +172,8 @@ TEST(Frm2Kioku, PlaysAWholeRunThroughItsStates) {
         const char* label = j == 1 ? "lblMondaiBun" : "lblMondaiBun2";
         const char* next = j == 1 ? "cmdNext2" : "cmdNext3";
         EXPECT_EQ(onScreen(*f.w), j == 1 ? kBun1 : kBun2);
+        EXPECT_EQ(f.w->control("lblQsNo").accessibleName(), f.caption("lblQsNo"))
+            << "the sum is not read out once it is hidden";
         EXPECT_EQ(f.caption(label), "質問" + std::to_string(n - (k.bun() * (q - 1) + j) + 1));
         EXPECT_TRUE(f.w->control(next).hasFocus());
         f.w->pressEnter("txtAnswer");
