@@ -125,7 +125,8 @@ int CheckReport::warnings() const { return static_cast<int>(findings_.size()) - 
 
 std::string formatFinding(const CheckFinding& f) {
   std::string out = f.path;
-  if (f.line > 0) out += ":" + decimal(f.line);
+  // Appended piece by piece: GCC 12 warns (-Wrestrict, wrongly) on "..." + a temporary.
+  if (f.line > 0) out.append(":").append(decimal(f.line));
   out += ": ";
   if (f.warning) out += "注意：";
   return out + f.message;

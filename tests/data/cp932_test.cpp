@@ -78,8 +78,9 @@ TEST(Cp932, MarkingPutsOneMarkForEachCharacterThatIsNotCp932) {
       {"\x82\xA0\x81", "あ#", "a lead byte cut off at the end"},
       {"\x81\x20x", "# x", "a lead byte before a space keeps the space"},
       {std::string(300, '\xFF'), std::string(300, '#'), "a record of nothing but bad bytes"},
-      {"\xFF" + repeat("\x82\xA0", 200) + "\xFF" + repeat("\xB1", 200),
-       "#" + repeat("あ", 200) + "#" + repeat("ｱ", 200), "long good text after bad bytes"},
+      {std::string("\xFF").append(repeat("\x82\xA0", 200)) + "\xFF" + repeat("\xB1", 200),
+       std::string("#").append(repeat("あ", 200)) + "#" + repeat("ｱ", 200),
+       "long good text after bad bytes"},
   };
   for (const auto& c : cases) EXPECT_EQ(cp932ToUtf8Marking(c.bytes, "#"), c.shown) << c.what;
 }

@@ -30,7 +30,7 @@ std::string jyukugo(int saki, int ato) {
   const char* atoWords[] = {"巨大", "最大", "拡大"};
   std::string s = "1";
   for (int i = 0; i < 30; ++i) s += std::string(",") + (i < saki && i < 3 ? sakiWords[i] : "");
-  s += "," + std::to_string(saki);
+  s.append(",").append(std::to_string(saki));  // not "," + …: GCC 12 -Wrestrict
   for (int i = 0; i < 30; ++i) s += std::string(",") + (i < ato && i < 3 ? atoWords[i] : "");
   return s + "," + std::to_string(ato) + "\r\n";
 }

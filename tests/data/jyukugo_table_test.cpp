@@ -25,7 +25,8 @@ std::string record(int seq, const std::vector<std::string>& saki,
   auto slots = [](const std::vector<std::string>& list) {
     std::string out;
     for (int i = 0; i < data::kMaxCompounds; ++i)
-      out += "," + (i < static_cast<int>(list.size()) ? "\"" + list[i] + "\"" : std::string());
+      // Appended, not "," + …: GCC 12 warns (-Wrestrict, wrongly) on that.
+      out.append(",").append(i < static_cast<int>(list.size()) ? "\"" + list[i] + "\"" : "");
     return out;
   };
   if (sakiCount.empty()) sakiCount = std::to_string(saki.size());
@@ -117,7 +118,8 @@ TEST(JyukugoTableTest, ARecordIsSixtyThreeFieldsWhereverTheLinesBreak) {
   for (int commas = 0; commas < 32; ++at)
     if (r[at] == ',') ++commas;
   r[at - 1] = '\r';
-  r.insert(at, "\n");
+  // A char, not "\n": GCC 12 warns (-Wrestrict, wrongly) on inserting a literal.
+  r.insert(r.begin() + static_cast<std::ptrdiff_t>(at), '\n');
   auto records = readText(r + record(2, kKawaSaki, kKawaAto));
   ASSERT_EQ(records.size(), 2u);
   EXPECT_EQ(list(records[0].saki), kYamaSaki);

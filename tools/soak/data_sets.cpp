@@ -97,7 +97,7 @@ void writeJyukugo(const std::string& program, int records, int compounds) {
             k[(static_cast<std::size_t>(r) * 61 + slot * 31 + list) % k.size()];
         line += inQuotes(list == 0 ? centre + other : other + centre);
       }
-      line += "," + std::to_string(compounds);
+      line.append(",").append(std::to_string(compounds));  // not "," + …: GCC 12 -Wrestrict
     }
     lines.push_back(line);
   }

@@ -82,7 +82,8 @@ struct Window {
 
   std::string boxes() const {
     std::string s;
-    for (int i = 0; i < 5; ++i) s += (i ? " " : "") + f.caption("lblKanji", i);
+    // Appended, not " " + …: GCC 12 warns (-Wrestrict, wrongly) on that.
+    for (int i = 0; i < 5; ++i) s.append(i ? " " : "").append(f.caption("lblKanji", i));
     return s;
   }
   std::string caption(std::string_view name, int index = -1) const {
