@@ -13,9 +13,6 @@
 #include "data/record_file.h"
 
 namespace zunobi::soak {
-namespace {
-
-namespace fs = std::filesystem;
 
 void writeFile(const std::string& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -27,6 +24,10 @@ std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+namespace {
+
+namespace fs = std::filesystem;
 
 // The first level of JIS kanji, in code order: every one of them CP932 holds.
 const std::vector<std::string>& kanji() {

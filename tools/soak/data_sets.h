@@ -56,6 +56,11 @@ std::string_view nameOf(Breakage b);
 // The data of `from`, broken the one way in every file, written to `to`.
 void writeBrokenData(const std::string& from, const std::string& to, Breakage breakage);
 
+// A whole file's bytes (empty when it cannot be read), and a file written
+// whole.
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, std::string_view bytes);
+
 // Every data file of a program folder.
 std::vector<std::string> dataFiles(const std::string& programFolder);
 

@@ -74,9 +74,10 @@ int main(int argc, char** argv) {
   std::printf("actions: %llu in %.1f s, %.0f actions per second (seed %u)\n",
               static_cast<unsigned long long>(r.actions), r.seconds,
               r.seconds > 0 ? static_cast<double>(r.actions) / r.seconds : 0.0, seed);
-  std::printf("windows opened from the menu: %llu; program restarts: %llu\n",
-              static_cast<unsigned long long>(r.visits),
-              static_cast<unsigned long long>(r.restarts));
+  std::printf(
+      "windows opened from the menu: %llu; program restarts: %llu; data changed in use: %llu\n",
+      static_cast<unsigned long long>(r.visits), static_cast<unsigned long long>(r.restarts),
+      static_cast<unsigned long long>(r.changes));
   for (const auto& [name, n] : r.visitsByWindow)
     std::printf("  %-22s %llu visits\n", name.c_str(), static_cast<unsigned long long>(n));
   for (const auto& [name, n] : r.actionsByDataSet)

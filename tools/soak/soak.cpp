@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <deque>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <random>
@@ -12,8 +13,14 @@
 
 #include "app/form_registry.h"
 #include "app/frm1_main.h"
+#include "data/cp932.h"
+#include "data/data_error.h"
+#include "data/document_file.h"
 #include "data/folders.h"
+#include "data/jyukugo_table.h"
+#include "data/record_file.h"
 #include "drills/drill_window.h"
+#include "soak/data_sets.h"
 #include "ui/services_real.h"
 #include "ui/testing.h"
 #include "ui/window_manager.h"
@@ -182,6 +189,7 @@ class Soak {
   }
 
   void atMenu(const std::vector<std::string>& loaded) {
+    restoreFiles();
     auto menu = manager_->shared(app::Frm1Main::kName);
     std::vector<std::string> sides;
     for (const auto& n : loaded)
@@ -212,6 +220,13 @@ class Soak {
       // ahead, and the data may change before the window opens.
       note("menu: waits");
       manager_->registry().prepareAll();
+      if (pick_() % 2 == 0) {
+        // ... and 二字熟語.csv is replaced before the puzzle is opened.
+        replaceKanjiFile();
+        note("menu: cmdNijiJyukugo");
+        menu->click("cmdNijiJyukugo");
+        enteredDrill("frm21NijiJyukugo", menu);
+      }
     } else if (roll < 98) {
       note("menu: cmdEnd");
       menu->click("cmdEnd");
@@ -249,8 +264,10 @@ class Soak {
       typeSome(*form);
     } else if (roll < 640) {
       enterSome(*form);
-    } else if (roll < 970) {
+    } else if (roll < 965) {
       tickSome(*form);
+    } else if (roll < 970) {
+      if (!changeUnderneath(*form)) tickSome(*form);
     } else {
       if (form->resizable()) {
         // From far too small to far too large.
@@ -379,6 +396,7 @@ class Soak {
     const auto loaded = manager_->loadedNames();
     if (loaded != std::vector<std::string>{name})
       fail("the menu's button for " + name + " left " + joined(loaded) + " loaded");
+    if (name == "frm21NijiJyukugo") kanjiAtLoad();
   }
 
   void wentBack(const std::string& name, const std::weak_ptr<ui::Form>& left) {
@@ -423,6 +441,7 @@ class Soak {
         if (!f->showing(f->control(fr.backButton, fr.backIndex)))
           fail(name + ": the back button is not showing");
         counters(*f);
+        unmixed(*f);
       }
     }
     for (const auto& p : box_.prompts)
@@ -472,9 +491,168 @@ class Soak {
     }
   }
 
+  // --- data that changes while a window is open -----------------------------
+
+  // The file as it was, to put back at the menu: data sets stay as laid out.
+  void changeFile(const std::string& path, const std::optional<std::string>& to) {
+    std::optional<std::string> was;
+    if (std::filesystem::exists(path)) was = readFile(path);
+    changed_.push_back({path, std::move(was)});
+    if (to) {
+      writeFile(path, *to);
+    } else {
+      std::filesystem::remove(path);
+    }
+  }
+
+  void restoreFiles() {
+    for (auto it = changed_.rbegin(); it != changed_.rend(); ++it) {
+      if (it->second) {
+        writeFile(it->first, *it->second);
+      } else {
+        std::filesystem::remove(it->first);
+      }
+    }
+    changed_.clear();
+    removedDocument_.reset();
+    quizBefore_.reset();
+  }
+
+  // Between the read ahead and the load: another data set's file, the file
+  // cut short, or none.
+  void replaceKanjiFile() {
+    ++report_.changes;
+    const std::string path = data::DataFolder() + std::string(data::kNijiJyukugoFile);
+    const auto& other = options_.dataSets[pick_() % options_.dataSets.size()];
+    const std::string otherPath =
+        data::DataFolder(other.programFolder) + std::string(data::kNijiJyukugoFile);
+    const unsigned how = pick_() % 4;
+    if (how == 0) {
+      note("data: 二字熟語.csv removed");
+      changeFile(path, std::nullopt);
+    } else if (how == 1 && std::filesystem::exists(path)) {
+      std::string bytes = readFile(path);
+      bytes.resize(bytes.empty() ? 0 : pick_() % bytes.size());
+      note("data: 二字熟語.csv cut to " + std::to_string(bytes.size()) + " bytes");
+      changeFile(path, bytes);
+    } else if (std::filesystem::exists(otherPath)) {
+      note("data: 二字熟語.csv replaced by that of " + other.name);
+      changeFile(path, readFile(otherPath));
+    }
+  }
+
+  // The kanji the puzzle may show: those of the file as its load found it,
+  // and the boxes' captions as the load left them.
+  void kanjiAtLoad() {
+    kanjiAtLoad_.clear();
+    if (auto* f = manager_->find("frm21NijiJyukugo"))
+      for (int i = 0; i < 5; ++i) kanjiAtLoad_.insert(f->control("lblKanji", i).caption());
+    try {
+      for (const auto& r :
+           data::readJyukugo(data::DataFolder() + std::string(data::kNijiJyukugoFile)))
+        for (const auto* list : {&r.saki, &r.ato})
+          for (std::size_t i = 0; i < list->size(); ++i)
+            for (auto& c : data::utf8Characters((*list)[i])) kanjiAtLoad_.insert(std::move(c));
+    } catch (const data::DataError&) {
+      // An unreadable file: the puzzle shows no kanji at all.
+    }
+  }
+
+  // A document removed while its question shows, or the open question file
+  // cut short. False when the window offers neither.
+  bool changeUnderneath(ui::Form& f) {
+    if (!changed_.empty()) return false;
+    if (f.name() == "frm2Bunsyo" && f.showing(f.control("cmdAnswer"))) {
+      const std::string no = f.control("lblBunNo").caption();
+      const auto n = numberAt(no, 0);
+      if (!n) return false;
+      const std::string path =
+          data::DocumentFolder() + data::DocumentFileName(static_cast<int>(*n));
+      try {
+        removedDocument_.emplace(no, data::readDocumentFile(path));
+      } catch (const data::DataError&) {
+        return false;
+      }
+      note("data: " + data::baseName(path) + " removed while its question shows");
+      ++report_.changes;
+      changeFile(path, std::nullopt);
+      return true;
+    }
+    if ((f.name() == "frm2Quiz" || f.name() == "frm2Nazo") &&
+        !f.control("lblNo").caption().empty()) {
+      const std::string path =
+          data::DataFolder() +
+          std::string(f.name() == "frm2Quiz" ? data::kOmoideQuestions : data::kNazonazoQuestions);
+      const std::string bytes = readFile(path);
+      if (bytes.empty()) return false;
+      if (!quizCopy_) quizCopy_.emplace("zunobi-soak-quiz");
+      const std::string copy = quizCopy_->path() + "/before.ran";
+      writeFile(copy, bytes);
+      quizBefore_.emplace(data::RecordFile::open(copy));
+      const std::size_t size = pick_() % bytes.size();
+      note("data: " + data::baseName(path) + " cut to " + std::to_string(size) + " bytes");
+      ++report_.changes;
+      changed_.push_back({path, bytes});
+      std::filesystem::resize_file(path, size);
+      return true;
+    }
+    return false;
+  }
+
+  // What a window shows comes from one reading of its file, never partly
+  // from another: the reader's message, or what it read before.
+  void unmixed(const ui::Form& f) {
+    const std::string where = f.name() + ": ";
+    if (f.name() == "frm21NijiJyukugo") {
+      for (int i = 0; i < 5; ++i) {
+        const std::string& k = f.control("lblKanji", i).caption();
+        if (!k.empty() && !kanjiAtLoad_.count(k))
+          fail(where + "lblKanji(" + std::to_string(i) + ") shows " + k +
+               ", which 二字熟語.csv did not hold at the load");
+      }
+    } else if (f.name() == "frm2Bunsyo" && removedDocument_ &&
+               f.control("lblBunNo").caption() == removedDocument_->first) {
+      const auto& doc = removedDocument_->second;
+      const std::string& text = f.control("lblBunsyo").caption();
+      const std::string& qs = f.control("lblQs").caption();
+      const std::string& answer = f.control("lblAnswer").caption();
+      if (!text.empty() && text != data::documentText(doc))
+        fail(where + "the document shown is not the one read");
+      // A question may stand twice in a document, with different answers.
+      bool asked = false, answered = false;
+      for (std::size_t i = 0; i < doc.questions.size(); ++i)
+        if (doc.questions[i] == qs) {
+          asked = true;
+          answered = answered || doc.answers[i] == answer;
+        }
+      if (!qs.empty() && !asked)
+        fail(where + "the question \"" + qs + "\" is not the document's");
+      else if (!answer.empty() && !answered)
+        fail(where + "the answer \"" + answer + "\" is not that of the question shown");
+    } else if ((f.name() == "frm2Quiz" || f.name() == "frm2Nazo") && quizBefore_) {
+      const auto n = numberAt(f.control("lblNo").caption(), 0);
+      if (!n || *n < 1 || *n > quizBefore_->count()) return;
+      data::QuizRecord r;
+      try {
+        r = quizBefore_->read(static_cast<std::int32_t>(*n));
+      } catch (const data::DataError&) {
+        return;
+      }
+      const std::string& qs = f.control("lblQs").caption();
+      const std::string& ans = f.control("lblAns").caption();
+      const std::string& kaisetu = f.control("lblKaisetu").caption();
+      const bool itsOwn = qs == r.Question && (ans.empty() || ans == r.Answer) &&
+                          (kaisetu.empty() || kaisetu == r.Explanation);
+      if (!itsOwn && (!ans.empty() || !kaisetu.empty()))
+        fail(where + "record " + std::to_string(*n) + " shows an answer or explanation besides \"" +
+             qs + "\"");
+    }
+  }
+
   // --- bookkeeping ----------------------------------------------------------
 
   void start() {
+    restoreFiles();
     box_.prompts.clear();
     manager_ = std::make_unique<ui::WindowManager>(
         options_.registry ? *options_.registry : app::formRegistry(), clock_, random_, box_);
@@ -483,6 +661,7 @@ class Soak {
   }
 
   void useDataSet(std::size_t i) {
+    restoreFiles();
     dataSet_ = i;
     folder_.reset();
     folder_.emplace(options_.dataSets[i].programFolder);
@@ -519,6 +698,11 @@ class Soak {
   std::size_t dataSet_ = 0;
   std::deque<std::string> recent_;
   std::int64_t carriedMs_ = 0;
+  std::vector<std::pair<std::string, std::optional<std::string>>> changed_;
+  std::set<std::string> kanjiAtLoad_;
+  std::optional<std::pair<std::string, data::DocumentFile>> removedDocument_;
+  std::optional<ScratchFolder> quizCopy_;
+  std::optional<data::RecordFile> quizBefore_;
   SoakReport report_;
 };
 

@@ -37,6 +37,7 @@ struct SoakReport {
   std::uint64_t actions = 0;
   std::uint64_t visits = 0;    // windows opened from the menu
   std::uint64_t restarts = 0;  // the program ended (end button, close box) and began again
+  std::uint64_t changes = 0;   // data files changed while a window had them in use
   std::map<std::string, std::uint64_t> visitsByWindow;
   std::map<std::string, std::uint64_t> actionsByDataSet;
   double seconds = 0;
