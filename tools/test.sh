@@ -12,8 +12,8 @@ export QT_QPA_PLATFORM=offscreen
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
 
-echo "== build and test"
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+echo "== build and test (any compiler warning fails the build)"
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUNOBI_WERROR=ON >/dev/null
 cmake --build "$root/build" -j "$jobs"
 ctest --test-dir "$root/build" -j "$jobs" --output-on-failure | tee -a "$log"
 
