@@ -8,6 +8,12 @@ test notices. Results go to a JSON-lines file as the run goes, so --resume
 carries on where an interrupted run stopped.
 
   python3 tools/mutate.py --build-dir build --seed 1 --count 250
+
+After a change to the tests, --again re-runs the mutants of an earlier run that
+still exist (found by the text of their line), so the two runs compare the same
+faults:
+
+  python3 tools/mutate.py --again mutants-before.jsonl --out mutants-after.jsonl
 """
 
 import argparse
@@ -172,6 +178,25 @@ def choose(seed, count, paths, headers, reach):
     return sites[:count], len(sites), unreached
 
 
+def again(earlier, sites):
+    """The sites that match the mutants of an earlier run, in that run's order.
+
+    A mutant is found again by its file, its change and its line's text; where
+    that text is on several lines, by the line nearest where it was."""
+    by_key = defaultdict(list)
+    for m in sites:
+        by_key[(m["file"], m["kind"], m["old"], m["new"], m["before"])].append(m)
+    found, gone = [], []
+    for r in earlier:
+        matches = by_key.get((r["file"], r["kind"], r["old"], r["new"], r["before"]))
+        if matches:
+            found.append(dict(min(matches, key=lambda m: abs(m["line"] - r["line"])),
+                              earlier=r["status"]))
+        else:
+            gone.append(r)
+    return found, gone
+
+
 def run_test(bin_dir, target, timeout):
     """'passed', 'timeout', or the first failing test (or how the program ended)."""
     proc = subprocess.Popen([str(bin_dir / target), "--gtest_brief=1", "--gtest_fail_fast"],
@@ -243,6 +268,21 @@ def report(results, total_sites, unreached):
     return "\n".join(lines)
 
 
+def compared(pairs):
+    """How the same mutants fared in the earlier run and in this one."""
+    noticed = ("caught", "timeout")
+    count = defaultdict(int)
+    lost = []
+    for before, now in pairs:
+        key = (before in noticed, now["status"] in noticed)
+        count[key] += 1
+        if key == (True, False):
+            lost.append(f"  {now['file']}:{now['line']}  {now['before']}  =>  {now['after']}")
+    return "\n".join([f"\nthe same mutants, earlier -> now: caught both {count[(True, True)]}, "
+                      f"newly caught {count[(False, True)]}, no longer caught {len(lost)}, "
+                      f"survived both {count[(False, False)]}", *lost])
+
+
 def interrupt(*_):
     raise KeyboardInterrupt
 
@@ -259,6 +299,8 @@ def main():
     ap.add_argument("--paths", nargs="+", default=["src"], help="folders or files to mutate")
     ap.add_argument("--headers", action="store_true",
                     help="mutate headers too (each rebuilds every file that includes it)")
+    ap.add_argument("--again", metavar="RESULTS",
+                    help="re-run the mutants of an earlier run's results (within --paths)")
     ap.add_argument("--list", action="store_true", help="print the mutants, run nothing")
     ap.add_argument("--resume", action="store_true", help="skip the mutants already in --out")
     ap.add_argument("--report", action="store_true", help="report what --out holds, run nothing")
@@ -282,7 +324,17 @@ def main():
         print("building the test programs ...", file=sys.stderr)
         build_tests(build, args.jobs)
     targets, reach = test_map(build)
-    mutants, total_sites, unreached = choose(args.seed, args.count, args.paths, args.headers, reach)
+    if args.again:
+        earlier = [json.loads(line) for line in Path(args.again).read_text().splitlines()]
+        inside = [r for r in earlier
+                  if any(Path(r["file"]).is_relative_to(p) for p in map(Path, args.paths))]
+        sites, total_sites, unreached = choose(args.seed, None, args.paths, args.headers, reach)
+        mutants, gone = again(inside, sites)
+        print(f"{len(mutants)} of the earlier run's {len(inside)} mutants here are still in the"
+              f" code; {len(gone)} are gone with their lines", file=sys.stderr)
+    else:
+        mutants, total_sites, unreached = choose(args.seed, args.count, args.paths, args.headers,
+                                                 reach)
     if args.list:
         for m in mutants:
             print(f"{m['file']}:{m['line']}  {m['kind']}  {m['before']}  =>  {m['after']}")
@@ -299,6 +351,8 @@ def main():
         run(todo, len(mutants), done, build, targets, reach, out, args.jobs)
     finally:
         print(report([done[m["id"]] for m in mutants if m["id"] in done], total_sites, unreached))
+        if args.again:
+            print(compared([(m["earlier"], done[m["id"]]) for m in mutants if m["id"] in done]))
 
 
 def run(todo, total, done, build, targets, reach, out, jobs):
