@@ -1,5 +1,5 @@
-// The program's own windows in the real view on the offscreen platform,
-// opened through navigation as the program opens them.
+// The program's windows in the real view on the offscreen platform, opened
+// through navigation as the program opens them; a test may add its own.
 #pragma once
 
 #include <QApplication>
@@ -18,13 +18,21 @@ struct ProgramView {
   FormWindow* show(std::string_view name) {
     manager.show(name);
     QApplication::processEvents();
+    return window(name);
+  }
+  FormWindow* window(std::string_view name) {
     Form* form = manager.find(name);
     return form ? host.windowFor(*form) : nullptr;
   }
+  template <class W>
+  W* widget(std::string_view form, std::string_view control, int index = -1) {
+    return dynamic_cast<W*>(window(form)->widgetFor({std::string(control), index}));
+  }
+  FormRegistry registry = app::formRegistry();
   testing::FakeClock clock;
   testing::ScriptedRandom random{0.5};
   testing::RecordingMessageBox box;
-  WindowManager manager{app::formRegistry(), clock, random, box};
+  WindowManager manager{registry, clock, random, box};
   QtHost host{manager};
 };
 
