@@ -39,12 +39,6 @@ void Control::setPlace(const Rect& place) {
   notify(Property::Place);
 }
 
-void Control::setFont(const Font& font) {
-  if (spec_.font == font) return;
-  spec_.font = font;
-  notify(Property::Font);
-}
-
 void Control::setSelected(bool selected) {
   if (selected && spec_.kind == ControlKind::OptionButton) {
     for (auto& other : owner_.controls_) {

@@ -137,7 +137,6 @@ class Control {
   void setPlace(const Rect& place);
 
   const Font& font() const { return spec_.font; }
-  void setFont(const Font& font);
 
   // Option buttons: selecting one clears the others of its group (same parent).
   bool selected() const { return selected_; }

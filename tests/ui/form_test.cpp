@@ -41,16 +41,18 @@ class SampleForm final : public Form {
     onKeyPress("txtAnswer", [this](int key) { keys.push_back(key); });
     onTick([this] { ++ticks; });
   }
-  using Form::setTabOrder;
   int goClicks = 0;
   int ticks = 0;
   std::vector<int> arrayClicks;
   std::vector<int> keys;
 };
 
-TEST(FormTest, OptionButtonsAreExclusiveWithinTheirFrameOnly) {
+struct FormTest : ::testing::Test {
   testing::TestServices t;
-  auto f = std::make_shared<SampleForm>(t.services);
+  std::shared_ptr<SampleForm> f = std::make_shared<SampleForm>(t.services);
+};
+
+TEST_F(FormTest, OptionButtonsAreExclusiveWithinTheirFrameOnly) {
   f->click("optA", 0);
   f->click("optB", 1);
   f->click("optA", 1);
@@ -60,9 +62,7 @@ TEST(FormTest, OptionButtonsAreExclusiveWithinTheirFrameOnly) {
   EXPECT_TRUE(f->control("optB", 1).selected());
 }
 
-TEST(FormTest, HiddenControlsTakeNoInput) {
-  testing::TestServices t;
-  auto f = std::make_shared<SampleForm>(t.services);
+TEST_F(FormTest, HiddenControlsTakeNoInput) {
   f->control("cmdGo").hide();
   f->click("cmdGo");
   f->control("txtAnswer").hide();
@@ -82,30 +82,19 @@ TEST(FormTest, HiddenControlsTakeNoInput) {
   EXPECT_TRUE(f->control("optA", 1).selected());
 }
 
-TEST(FormTest, ControlArraysDeliverTheirIndex) {
-  testing::TestServices t;
-  auto f = std::make_shared<SampleForm>(t.services);
+TEST_F(FormTest, ArraysTypingKeysAndTheTimer) {
   f->click("cmdArr", 1);
   f->click("cmdArr", 0);
   EXPECT_EQ(f->arrayClicks, (std::vector<int>{1, 0}));
   EXPECT_THROW(f->control("cmdArr", 2), std::out_of_range);
   EXPECT_THROW(f->control("cmdArr"), std::out_of_range);
-}
-
-TEST(FormTest, TypingAppendsAndKeysCarryTheirCode) {
-  testing::TestServices t;
-  auto f = std::make_shared<SampleForm>(t.services);
   f->type("txtAnswer", "1");
   f->type("txtAnswer", "２");
   f->pressEnter("txtAnswer");
   EXPECT_EQ(f->control("txtAnswer").text(), "1２");
   EXPECT_EQ(f->keys, (std::vector<int>{13}));
-}
-
-TEST(FormTest, TimerTicksOnlyWhileRunning) {
-  testing::TestServices t;
-  auto f = std::make_shared<SampleForm>(t.services);
-  f->tick();  // interval 0
+  // The timer ticks only while it runs with an interval.
+  f->tick();
   f->timer().setInterval(1000);
   f->tick();
   f->timer().setEnabled(false);
@@ -113,9 +102,7 @@ TEST(FormTest, TimerTicksOnlyWhileRunning) {
   EXPECT_EQ(f->ticks, 1);
 }
 
-TEST(FormTest, ViewHearsOnlyRealChanges) {
-  testing::TestServices t;
-  auto f = std::make_shared<SampleForm>(t.services);
+TEST_F(FormTest, ViewHearsOnlyRealChanges) {
   RecordingView view;
   f->setView(&view);
   f->control("lblOut").setCaption("x");
@@ -133,17 +120,11 @@ TEST(FormTest, ViewHearsOnlyRealChanges) {
             (std::vector<std::string>{"lblOut:0", "lblOut:1", "form:0", "form:2", "lblOut:6"}));
 }
 
-TEST(FormTest, DuplicateControlIsRejected) {
-  testing::TestServices t;
+TEST_F(FormTest, DuplicateControlsFocusAndDefaultTabOrder) {
   EXPECT_THROW(Form(t.services, "frmBad", {label("lblA", "", {}), label("lblA", "", {})}),
                std::logic_error);
   // The same name with different indices is an array, not a duplicate.
   EXPECT_NO_THROW(Form(t.services, "frmOk", {label("lblA", 0, "", {}), label("lblA", 1, "", {})}));
-}
-
-TEST(FormTest, FocusAndDefaultTabOrder) {
-  testing::TestServices t;
-  auto f = std::make_shared<SampleForm>(t.services);
   EXPECT_EQ(f->focused(), nullptr);
   f->control("txtAnswer").setFocus();
   EXPECT_TRUE(f->control("txtAnswer").hasFocus());

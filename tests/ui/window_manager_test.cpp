@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <stdexcept>
 
 #include "ui/controls.h"
@@ -10,56 +11,48 @@
 namespace zunobi::ui {
 namespace {
 
-// A window that counts its loads and can navigate from its handlers.
-class Probe final : public Form {
- public:
-  Probe(Services& s, std::string name, int& loads, int* unloads = nullptr)
-      : Form(s, std::move(name), {button("cmdNext", "", {}), button("cmdSwap", "", {})}),
-        loads_(loads),
-        unloads_(unloads) {
-    onClick("cmdNext", [this] {
-      navigator().show(this->name() == "a" ? "b" : "a");
-      navigator().unload(*this);
-    });
-    onClick("cmdSwap", [this] {
-      navigator().beginTransition();
-      navigator().unload(*this);
-      navigator().show(this->name() == "a" ? "b" : "a");
-      navigator().endTransition();
-    });
+// Windows "a" and "b" that count their loads and unloads and can go to
+// each other: back (show, then unload) or in a transition (unload first).
+struct Fixture : WindowHost {
+  Fixture() {
+    for (std::string name : {"a", "b"})
+      registry.add(name, [this, name](Services& s) { return probe(s, name); });
+    manager.setHost(this);
   }
-
- private:
-  void onLoad() override { ++loads_; }
-  void onUnload() override {
-    if (unloads_) ++*unloads_;
+  std::shared_ptr<Form> probe(Services& s, const std::string& name) {
+    struct Probe final : Form {
+      Probe(Services& s, std::string name, Fixture& f)
+          : Form(s, name, {button("cmdNext", "", {}), button("cmdSwap", "", {})}), f(f) {
+        const std::string other = name == "a" ? "b" : "a";
+        onClick("cmdNext", [this, other] {
+          navigator().show(other);
+          navigator().unload(*this);
+        });
+        onClick("cmdSwap", [this, other] {
+          navigator().beginTransition();
+          navigator().unload(*this);
+          navigator().show(other);
+          navigator().endTransition();
+        });
+      }
+      void onLoad() override { ++f.loads[name()]; }
+      void onUnload() override { ++f.unloads[name()]; }
+      Fixture& f;
+    };
+    return std::make_shared<Probe>(s, name, *this);
   }
-  int& loads_;
-  int* unloads_;
-};
-
-class Host final : public WindowHost {
- public:
   void formShown(Form& f) override { events.push_back("shown " + f.name()); }
   void formUnloaded(Form& f) override { events.push_back("unloaded " + f.name()); }
   void programEnded() override { events.push_back("ended"); }
-  std::vector<std::string> events;
-};
+  std::vector<std::string> loaded() const { return manager.loadedNames(); }
 
-struct Fixture {
-  Fixture() {
-    registry.add(
-        "a", [this](Services& s) { return std::make_shared<Probe>(s, "a", loadsA, &unloadsA); });
-    registry.add("b", [this](Services& s) { return std::make_shared<Probe>(s, "b", loadsB); });
-    manager.setHost(&host);
-  }
-  int loadsA = 0, loadsB = 0, unloadsA = 0;
+  std::map<std::string, int> loads, unloads;
+  std::vector<std::string> events;
   FormRegistry registry;
   testing::FakeClock clock;
   testing::ScriptedRandom random;
   testing::RecordingMessageBox box;
   WindowManager manager{registry, clock, random, box};
-  Host host;
 };
 
 TEST(WindowManagerTest, PreparationsRunEachOnceAndAFailureStopsNoOther) {
@@ -76,27 +69,22 @@ TEST(WindowManagerTest, PreparationsRunEachOnceAndAFailureStopsNoOther) {
   EXPECT_EQ(ran, (std::vector<std::string>{"failing", "reading"}));
 }
 
-TEST(WindowManagerTest, ShowLoadsOnceAndBringsForwardAfterwards) {
+TEST(WindowManagerTest, ShowLoadsOnceAndNavigatingAwayReloadsAFreshWindow) {
   Fixture f;
   f.manager.show("a");
   f.manager.show("a");
-  EXPECT_EQ(f.loadsA, 1);
-  EXPECT_EQ(f.host.events, (std::vector<std::string>{"shown a", "shown a"}));
+  EXPECT_EQ(f.loads["a"], 1);
+  EXPECT_EQ(f.events, (std::vector<std::string>{"shown a", "shown a"}));
   EXPECT_THROW(f.manager.show("nope"), std::invalid_argument);
-}
-
-TEST(WindowManagerTest, NavigatingAwayReloadsAFreshWindow) {
-  Fixture f;
-  f.manager.show("a");
   f.manager.find("a")->click("cmdNext");
-  EXPECT_EQ(f.manager.loadedNames(), std::vector<std::string>{"b"});
+  EXPECT_EQ(f.loaded(), std::vector<std::string>{"b"});
   f.manager.find("b")->click("cmdNext");
-  EXPECT_EQ(f.manager.loadedNames(), std::vector<std::string>{"a"});
-  EXPECT_EQ(f.loadsA, 2);
+  EXPECT_EQ(f.loaded(), std::vector<std::string>{"a"});
+  EXPECT_EQ(f.loads["a"], 2);
   EXPECT_FALSE(f.manager.ended());
 }
 
-TEST(WindowManagerTest, UnloadingTheLastWindowEndsTheProgram) {
+TEST(WindowManagerTest, TheProgramEndsWithItsLastWindow) {
   Fixture f;
   f.manager.show("a");
   f.manager.show("b");
@@ -104,28 +92,33 @@ TEST(WindowManagerTest, UnloadingTheLastWindowEndsTheProgram) {
   EXPECT_FALSE(f.manager.ended());
   f.manager.find("b")->close();
   EXPECT_TRUE(f.manager.ended());
-  EXPECT_EQ(f.host.events.back(), "ended");
+  EXPECT_EQ(f.events.back(), "ended");
   // Nothing is shown once the program has ended.
   f.manager.show("a");
-  EXPECT_TRUE(f.manager.loadedNames().empty());
+  EXPECT_TRUE(f.loaded().empty());
+
+  // Ending it unloads every window.
+  Fixture g;
+  g.manager.show("a");
+  g.manager.show("b");
+  g.manager.endProgram();
+  EXPECT_TRUE(g.loaded().empty());
+  EXPECT_EQ(g.events,
+            (std::vector<std::string>{"shown a", "shown b", "unloaded a", "unloaded b", "ended"}));
 }
 
-TEST(WindowManagerTest, UnloadBeforeShowWithinATransitionKeepsTheProgram) {
+// The program ends when a transition leaves no window, not in the middle of it.
+TEST(WindowManagerTest, ATransitionEndsTheProgramOnlyIfItLeavesNoWindow) {
   Fixture f;
   f.manager.show("a");
   f.manager.find("a")->click("cmdSwap");
   EXPECT_FALSE(f.manager.ended());
-  EXPECT_EQ(f.manager.loadedNames(), std::vector<std::string>{"b"});
-}
-
-TEST(WindowManagerTest, EndProgramUnloadsEverything) {
-  Fixture f;
-  f.manager.show("a");
-  f.manager.show("b");
-  f.manager.endProgram();
-  EXPECT_TRUE(f.manager.loadedNames().empty());
-  EXPECT_EQ(f.host.events,
-            (std::vector<std::string>{"shown a", "shown b", "unloaded a", "unloaded b", "ended"}));
+  EXPECT_EQ(f.loaded(), std::vector<std::string>{"b"});
+  f.manager.beginTransition();
+  f.manager.find("b")->close();
+  EXPECT_FALSE(f.manager.ended());
+  f.manager.endTransition();
+  EXPECT_TRUE(f.manager.ended());
 }
 
 // However a window goes, its unload event runs once, so it can let go of
@@ -144,11 +137,11 @@ TEST(WindowManagerTest, EveryWayOfUnloadingRaisesTheUnloadEventOnce) {
     SCOPED_TRACE(way.how);
     Fixture f;
     f.manager.show("a");
-    EXPECT_EQ(f.unloadsA, 0);
+    EXPECT_EQ(f.unloads["a"], 0);
     way.unload(f);
-    EXPECT_EQ(f.unloadsA, 1);
+    EXPECT_EQ(f.unloads["a"], 1);
     f.manager.endProgram();
-    EXPECT_EQ(f.unloadsA, 1);
+    EXPECT_EQ(f.unloads["a"], 1);
   }
 }
 
