@@ -11,10 +11,8 @@
 #include "app/form_registry.h"
 #include "app/frm1_main.h"
 #include "data/data_check.h"
-#include "data/document_file.h"
 #include "data/folders.h"
 #include "data/jyukugo_table.h"
-#include "data/kioku_bun.h"
 #include "data/record_file.h"
 #include "drills/drill_window.h"
 #include "soak/data_sets.h"
@@ -28,29 +26,18 @@ std::string data(const std::string& program, std::string_view file) {
   return zunobi::data::DataFolder(program) + std::string(file);
 }
 
-TEST(LargestData, EveryReaderHoldsItsLimitAndTheCheckFindsNoProblem) {
+TEST(LargestData, TheCheckPassesDataAtEveryReadersLimit) {
   ScratchFolder folder;
   writeLargestData(folder.path());
   const auto report = zunobi::data::checkDataFolders(folder.path(), {.requireAll = true});
   for (const auto& f : report.findings()) ADD_FAILURE() << zunobi::data::formatFinding(f);
 
-  const auto jyukugo =
-      zunobi::data::readJyukugo(data(folder.path(), zunobi::data::kNijiJyukugoFile));
-  ASSERT_EQ(jyukugo.size(), 1500u);
-  for (const auto& r : jyukugo) {
-    EXPECT_EQ(r.saki.size(), 30u);
-    EXPECT_EQ(r.ato.size(), 30u);
-  }
-  EXPECT_EQ(zunobi::data::readKiokuBun(data(folder.path(), zunobi::data::kKiokuBunFile)).size(),
-            500u);
-  for (int d : {1, 68}) {
-    const auto doc = zunobi::data::readDocumentFile(zunobi::data::DocumentFolder(folder.path()) +
-                                                    zunobi::data::DocumentFileName(d));
-    EXPECT_EQ(doc.fileLines, 300);
-    EXPECT_EQ(doc.questions.size(), 20u);
-  }
-  for (auto file : {zunobi::data::kNazonazoQuestions, zunobi::data::kOmoideQuestions})
-    EXPECT_EQ(zunobi::data::RecordFile::open(data(folder.path(), file)).count(), 10000);
+  // And the data is the largest the readers take.
+  EXPECT_EQ(zunobi::data::readJyukugo(data(folder.path(), zunobi::data::kNijiJyukugoFile)).size(),
+            1500u);
+  EXPECT_EQ(
+      zunobi::data::RecordFile::open(data(folder.path(), zunobi::data::kOmoideQuestions)).count(),
+      10000);
 }
 
 // Every file of a broken data set is broken: gone, or the maintainers' check
