@@ -22,13 +22,9 @@ namespace {
 namespace fs = std::filesystem;
 using ui::decimal;
 
-void report(CheckReport& r, const DataError& e) {
-  std::int32_t line = e.placeKind() == PlaceKind::Line ? e.line() : 0;
-  std::string text = e.placeKind() == PlaceKind::Record && e.place() > 0
-                         ? decimal(e.place()) + "番目のレコード：" + e.problemText()
-                         : e.problemText();
-  r.problem(e.path(), line, text);
-}
+// The check reads no record file, so a reader's error names a line or the
+// whole file.
+void report(CheckReport& r, const DataError& e) { r.problem(e.path(), e.line(), e.problemText()); }
 
 // Calls `check` with the fields of every line; stops at the first error
 // that makes the rest of the file unreadable. False when the file could not
@@ -180,9 +176,8 @@ void checkQuestionFile(const std::string& path, const std::string& sourcePath, C
           decimal(n) + "番目のレコード：CP932（シフトJIS）の文字として読めないバイトがあります");
     }
   }
-  if (sourcePath.empty() || !present(sourcePath)) return;
   try {
-    // The very conversion the preparation window runs.
+    // The very conversion the preparation window runs, if there is a list.
     auto records = readSourceList(sourcePath);
     std::string expected = questionFileBytes(records, *bytes);
     if (expected != *bytes) {
@@ -199,7 +194,7 @@ void checkQuestionFile(const std::string& path, const std::string& sourcePath, C
                     "件残っています（クイズにも出ます）");
     }
   } catch (const DataError&) {
-    // The list's own problems are reported by its own check.
+    // No list, or one whose problems its own check reports.
   }
 }
 

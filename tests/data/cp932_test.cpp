@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "data/data_files.h"
+
 namespace zunobi::data {
 namespace {
 
@@ -53,11 +55,7 @@ TEST(Cp932, BytesThatAreNotCp932AreReportedWhereTheyStand) {
   }
 }
 
-std::string repeat(std::string_view s, int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += s;
-  return out;
-}
+using testing::repeat;
 
 TEST(Cp932, MarkingPutsOneMarkForEachCharacterThatIsNotCp932) {
   struct Case {
@@ -77,6 +75,8 @@ TEST(Cp932, MarkingPutsOneMarkForEachCharacterThatIsNotCp932) {
       {"\xEF\x40\x82\xA0", "#あ", "an unassigned pair is one character"},
       {"\x82\xA0\x81", "あ#", "a lead byte cut off at the end"},
       {"\x81\x20x", "# x", "a lead byte before a space keeps the space"},
+      {"\xEF\xFCx", "#x", "trail bytes run to 0xFC"},
+      {"\xEF\xFDx", "##x", "0xFD is no trail byte"},
       {std::string(300, '\xFF'), std::string(300, '#'), "a record of nothing but bad bytes"},
       {std::string("\xFF").append(repeat("\x82\xA0", 200)) + "\xFF" + repeat("\xB1", 200),
        std::string("#").append(repeat("あ", 200)) + "#" + repeat("ｱ", 200),

@@ -6,33 +6,30 @@
 #include <functional>
 
 #include "data/cp932.h"
+#include "data/data_files.h"
 #include "data/folders.h"
 #include "data/quiz_preparation.h"
 #include "data/record_file.h"
-#include "support/temp_folder.h"
 
 namespace zunobi::data {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string repeat(const std::string& s, int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += s;
-  return out;
-}
+using testing::repeat;
 
 std::string kioku(int n) { return repeat("1,分類,今日の朝ご飯は何でしたか\r\n", n); }
 
-// A compound record around 大 with the given counts, as many slots filled.
+// A compound record around 大 with the given counts, up to three slots filled.
 std::string jyukugo(int saki, int ato) {
-  const char* sakiWords[] = {"大木", "大海", "大空"};
-  const char* atoWords[] = {"巨大", "最大", "拡大"};
-  std::string s = "1";
-  for (int i = 0; i < 30; ++i) s += std::string(",") + (i < saki && i < 3 ? sakiWords[i] : "");
-  s.append(",").append(std::to_string(saki));  // not "," + …: GCC 12 -Wrestrict
-  for (int i = 0; i < 30; ++i) s += std::string(",") + (i < ato && i < 3 ? atoWords[i] : "");
-  return s + "," + std::to_string(ato) + "\r\n";
+  const std::vector<std::string> s{"大木", "大海", "大空"}, a{"巨大", "最大", "拡大"};
+  return testing::jyukugoRecord(1, {s.begin(), s.begin() + std::min(saki, 3)},
+                                {a.begin(), a.begin() + std::min(ato, 3)}, std::to_string(saki),
+                                std::to_string(ato));
+}
+
+// A question file checked on its own, without its source list.
+void checkQuestionsAlone(const std::string& path, CheckReport& r) {
+  checkQuestionFile(path, "", r);
 }
 
 using Checker = void (*)(const std::string&, CheckReport&);
@@ -79,8 +76,21 @@ TEST(DataCheck, EveryFileAgainstItsLayout) {
        {"1:4番目が二字ではありません", "0:使える問題がありません"}},
       {"a compound without the centre",
        checkNijiJyukugo,
-       "1,大木,小川" + repeat(",", 28) + ",2,巨大,最大" + repeat(",", 28) + ",2\r\n",
+       testing::jyukugoRecord(1, {"大木", "小川"}, {"巨大", "最大"}),
        {"1:「小川」に中央の字「大」がありません"}},
+      {"a long record number, cut",
+       checkNijiJyukugo,
+       "一二三四五六七八九十一二三四五六七" + jyukugo(3, 3).substr(1),
+       {"1:整数ではありません「一二三四五六七八九十一二三四五六…」"}},
+      {"a file cut inside a quote",
+       checkKiokuBun,
+       kioku(20) + "\"1,分類,文\r\n",
+       {"21:引用符（\"）が閉じていません"}},
+      {"a question file with a short, blank record",
+       checkQuestionsAlone,
+       std::string(kRecordLength + 5, ' '),
+       {"0:長さが700バイトの倍数ではありません（705バイト）", "0:1番目のレコード：問題が空です"}},
+      {"an empty question file", checkQuestionsAlone, "", {"0:問題がありません"}},
       {"1501 usable records", checkNijiJyukugo, repeat(jyukugo(2, 2), 1501), {"1501:上限1500組"}},
       {"good document", checkDocument, doc, {}},
       {"no question line", checkDocument, "お知らせ,1\r\n", {"0:質問の行がありません"}},
@@ -118,8 +128,7 @@ struct Folders {
     for (auto f : {DataFolder(dir.path()), WorkFolder(dir.path()), DocumentFolder(dir.path())})
       fs::create_directory(f);
     for (QuizList list : {QuizList::Nazonazo, QuizList::Omoide}) {
-      testing::writeBytes(work(filesOf(list).source),
-                          utf8ToCp932(repeat("1,x,答,説明,問題\r\n", 3)));
+      testing::writeBytes(work(filesOf(list).source), repeat("1,x,A,E,Q\r\n", 3));
       EXPECT_TRUE(prepareQuestionFile(list, dir.path()).ok);
     }
     testing::writeBytes(data(kKiokuBunFile), utf8ToCp932(kioku(20)));
@@ -142,36 +151,45 @@ TEST(DataCheck, WholeFolders) {
     const char* what;
     std::function<void(Folders&)> change;
     int problems, warnings, problemsRequiringAll;
+    const char* finding;  // a part of the findings, the folder left out
   } cases[] = {
-      {"everything good", [](Folders&) {}, 0, 0, 0},
+      {"everything good", [](Folders&) {}, 0, 0, 0, ""},
       {"no documents yet", [](Folders& f) { fs::remove_all(DocumentFolder(f.dir.path())); }, 0, 1,
-       1},
+       1, "/bun/b001.csv〜b068.csv: 注意：ファイルがありません"},
       {"a gap among the documents",
-       [](Folders& f) { fs::remove(DocumentFolder(f.dir.path()) + "b033.csv"); }, 1, 0, 1},
+       [](Folders& f) { fs::remove(DocumentFolder(f.dir.path()) + "b033.csv"); }, 1, 0, 1,
+       "/bun/b033.csv: "},
       {"a list without its question file",
-       [](Folders& f) { fs::remove(f.data(kNazonazoQuestions)); }, 1, 0, 1},
-      {"a question file out of date",
-       [](Folders& f) {
-         testing::writeBytes(f.work(kNazonazoList), utf8ToCp932("1,x,新しい答,説明,問題\r\n"));
-       },
-       1, 0, 1},
+       [](Folders& f) { fs::remove(f.data(kNazonazoQuestions)); }, 1, 0, 1,
+       "/file/クイズ（なぞなぞ）.ran: ファイルがありません（zunobi-data prepare "
+       "で作ってください）"},
+      {"a question file whose first byte is out of date",
+       [](Folders& f) { testing::writeBytes(f.work(kNazonazoList), repeat("1,x,B,E,Q\r\n", 3)); },
+       1, 0, 1, ".ran: 1番目のレコードが「"},
       {"a cut, blank question file",
        [](Folders& f) {
          testing::writeBytes(f.data(kOmoideQuestions), std::string(kRecordLength + 3, ' '));
          fs::remove(f.work(kOmoideList));
        },
-       2, 1, 3},
+       2, 1, 3, ".ran: 長さが700バイトの倍数ではありません"},
   };
   for (const auto& c : cases) {
     Folders f;
     c.change(f);
     auto r = checkDataFolders(f.dir.path());
     std::string all;
-    for (const auto& x : r.findings()) all += formatFinding(x) + "\n";
+    for (const auto& x : r.findings()) all += formatFinding(x).substr(f.dir.path().size()) + "\n";
     EXPECT_EQ(r.problems(), c.problems) << c.what << "\n" << all;
     EXPECT_EQ(r.warnings(), c.warnings) << c.what << "\n" << all;
+    EXPECT_NE(all.find(c.finding), std::string::npos) << c.what << "\n" << all;
     EXPECT_EQ(checkDataFolders(f.dir.path(), {true}).problems(), c.problemsRequiringAll) << c.what;
   }
+}
+
+TEST(DataCheck, ExcerptsCutAtWholeCharacters) {
+  EXPECT_EQ(excerpt("abc", 3), "abc");
+  EXPECT_EQ(excerpt("abcd", 3), "abc…");
+  EXPECT_EQ(excerpt("éあ😀x", 3), "éあ😀…");
 }
 
 }  // namespace

@@ -2,24 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "data/cp932.h"
-#include "data/data_error.h"
-#include "support/data_error_of.h"
-#include "support/temp_folder.h"
+#include "data/data_files.h"
 
 namespace zunobi::data {
 namespace {
 
-using data::testing::TempFolder;
-
 DocumentFile readText(const std::string& utf8) {
-  TempFolder dir;
-  data::testing::writeBytes(dir / "b001.csv", data::utf8ToCp932(utf8));
-  return readDocumentFile(dir / "b001.csv");
+  return testing::readCp932("b001.csv", utf8,
+                            [](const std::string& p) { return readDocumentFile(p); });
 }
 
 std::string padded(const std::string& text, std::size_t chars) {
-  return text + std::string(data::kMaxQuestionChars - chars, ' ');
+  return text + std::string(kMaxQuestionChars - chars, ' ');
 }
 
 TEST(DocumentFileTest, SplitsDocumentLinesFromQuestions) {
@@ -58,30 +52,30 @@ TEST(DocumentFileTest, QuestionsAndAnswersAreHeldInOneHundredCharacters) {
   std::string longText;
   for (int i = 0; i < 12; ++i) longText += "あいうえおかきくけ" + std::to_string(i % 10);
   auto doc = readText("\"本文\",1\r\n\"" + longText + "\",\"" + longText + "\"\r\n");
-  auto chars = data::utf8Characters(longText);
+  auto chars = utf8Characters(longText);
   std::string first100;
-  for (std::size_t i = 0; i < data::kMaxQuestionChars; ++i) first100 += chars[i];
+  for (std::size_t i = 0; i < kMaxQuestionChars; ++i) first100 += chars[i];
   EXPECT_EQ(doc.questions[0], first100);
   EXPECT_EQ(doc.answers[0], first100);
-  EXPECT_EQ(fixedWidthText(""), std::string(data::kMaxQuestionChars, ' '));
+  EXPECT_EQ(fixedWidthText(""), std::string(kMaxQuestionChars, ' '));
 }
 
 TEST(DocumentFileTest, RefusesWhatTheDrillCannotHold) {
   std::string text = "\"質問\",\"答え\"\r\n";
-  for (int i = 1; i < data::kMaxDocumentLines; ++i) text += "\"行\",1\r\n";
-  EXPECT_EQ(readText(text).fileLines, data::kMaxDocumentLines);
+  for (int i = 1; i < kMaxDocumentLines; ++i) text += "\"行\",1\r\n";
+  EXPECT_EQ(readText(text).fileLines, kMaxDocumentLines);
   struct Case {
     const char* what;
     std::string text;
-    data::DataProblem problem;
+    DataProblem problem;
   } cases[] = {
-      {"301 lines", text + "\"行\",1\r\n", data::DataProblem::TooManyRecords},
-      {"a last line of one field", "\"本文\",1\r\n\"質問\"\r\n", data::DataProblem::PastEnd},
-      {"an open quote", "\"本文,1\r\n", data::DataProblem::UnclosedQuote},
-      {"no question to ask", "\"本文\",1\r\n", data::DataProblem::NoQuestions},
+      {"301 lines", text + "\"行\",1\r\n", DataProblem::TooManyRecords},
+      {"a last line of one field", "\"本文\",1\r\n\"質問\"\r\n", DataProblem::PastEnd},
+      {"an open quote", "\"本文,1\r\n", DataProblem::UnclosedQuote},
+      {"no question to ask", "\"本文\",1\r\n", DataProblem::NoQuestions},
   };
   for (const auto& c : cases) {
-    auto e = data::testing::errorOf([&] { readText(c.text); });
+    auto e = testing::errorOf([&] { readText(c.text); });
     ASSERT_TRUE(e) << c.what << ": no error";
     EXPECT_EQ(e->problem(), c.problem) << c.what;
   }

@@ -7,10 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "data/cp932.h"
-#include "data/data_error.h"
-#include "support/data_error_of.h"
-#include "support/temp_folder.h"
+#include "data/data_files.h"
 
 namespace zunobi::data {
 namespace {
@@ -87,9 +84,11 @@ TEST(FieldReader, GeneralFieldsThatReadAsNumbers) {
     bool isNumber;
     std::string same;  // a text it equals as the drills compare
   } cases[] = {
-      {"1", true, "1.0"}, {"-12", true, "-12"},    {".5", true, "0.5"},       {"1e3", true, "1000"},
-      {"007", true, "7"}, {"", false, ""},         {"1a", false, "1a"},       {"１", false, "１"},
-      {"-", false, "-"},  {"0x10", false, "0x10"}, {"1e999", false, "1e999"},
+      {"1", true, "1.0"},      {"-12", true, "-12"},      {".5", true, "0.5"},
+      {"1e3", true, "1000"},   {"007", true, "7"},        {"", false, ""},
+      {"1a", false, "1a"},     {"１", false, "１"},       {"-", false, "-"},
+      {"0x10", false, "0x10"}, {"1e999", false, "1e999"}, {"1e", false, "1e"},
+      {"1e+", false, "1e+"},
   };
   for (const auto& c : cases) {
     Field f(c.text);

@@ -5,39 +5,22 @@
 #include <filesystem>
 #include <functional>
 
-#include "data/cp932.h"
-#include "data/data_error.h"
-#include "support/data_error_of.h"
-#include "support/temp_folder.h"
+#include "data/data_files.h"
 
 namespace zunobi::data {
 namespace {
 
-using data::DataError;
-using data::DataProblem;
-using data::testing::TempFolder;
+using testing::errorOf;
+using testing::TempFolder;
 
-// One record line: the sequence number, 30 saki slots, the saki count, 30 ato
-// slots, the ato count. Counts default to the lists' lengths.
-std::string record(int seq, const std::vector<std::string>& saki,
-                   const std::vector<std::string>& ato, std::string sakiCount = {},
-                   std::string atoCount = {}) {
-  auto slots = [](const std::vector<std::string>& list) {
-    std::string out;
-    for (int i = 0; i < data::kMaxCompounds; ++i)
-      // Appended, not "," + …: GCC 12 warns (-Wrestrict, wrongly) on that.
-      out.append(",").append(i < static_cast<int>(list.size()) ? "\"" + list[i] + "\"" : "");
-    return out;
-  };
-  if (sakiCount.empty()) sakiCount = std::to_string(saki.size());
-  if (atoCount.empty()) atoCount = std::to_string(ato.size());
-  return std::to_string(seq) + slots(saki) + "," + sakiCount + slots(ato) + "," + atoCount + "\r\n";
+std::string record(int n, const std::vector<std::string>& saki, const std::vector<std::string>& ato,
+                   std::string sakiCount = {}) {
+  return testing::jyukugoRecord(n, saki, ato, std::move(sakiCount));
 }
 
 std::vector<JyukugoRecord> readText(const std::string& utf8) {
-  TempFolder dir;
-  data::testing::writeBytes(dir / "二字熟語.csv", data::utf8ToCp932(utf8));
-  return readJyukugo(dir / "二字熟語.csv");
+  return testing::readCp932("二字熟語.csv", utf8,
+                            [](const std::string& p) { return readJyukugo(p); });
 }
 
 std::vector<std::string> list(const Compounds& compounds) {
@@ -81,7 +64,7 @@ TEST(JyukugoTableTest, KeepsOnlyRecordsThatCanMakeAPuzzle) {
   };
   for (const auto& c : cases) {
     if (c.centres.empty()) {
-      auto e = data::testing::errorOf([&] { readText(c.text); });
+      auto e = errorOf([&] { readText(c.text); });
       ASSERT_TRUE(e) << c.what;
       EXPECT_EQ(e->message(), "「二字熟語.csv」：使える問題がありません") << c.what;
       continue;
@@ -129,9 +112,9 @@ TEST(JyukugoTableTest, ARecordIsSixtyThreeFieldsWhereverTheLinesBreak) {
 
 TEST(JyukugoTableTest, ReadsAtMostFifteenHundredUsableRecords) {
   std::string text;
-  for (int i = 1; i <= data::kMaxJyukugo + 2; ++i) text += record(i, kYamaSaki, kYamaAto);
+  for (int i = 1; i <= kMaxJyukugo + 2; ++i) text += record(i, kYamaSaki, kYamaAto);
   text += "not even a record";
-  EXPECT_EQ(readText(text).size(), static_cast<std::size_t>(data::kMaxJyukugo));
+  EXPECT_EQ(readText(text).size(), static_cast<std::size_t>(kMaxJyukugo));
 }
 
 // What a read finds after a read ahead and a change to the files between.
@@ -148,34 +131,33 @@ TEST(JyukugoTableTest, AReadAheadIsUsedOnlyForTheSameFileUnchanged) {
       {"unchanged", [](auto&, auto&) {}, false, kYamaAto},
       {"changed, same size",
        [&](auto& file, auto&) {
-         data::testing::writeBytes(file, utf8ToCp932(record(1, kYamaSaki, {"下山", "火山"})));
+         testing::writeBytes(file, utf8ToCp932(record(1, kYamaSaki, {"下山", "火山"})));
        },
        false,
        {"下山", "火山"}},
-      {"changed", [&](auto& file, auto&) { data::testing::writeBytes(file, utf8ToCp932(kawa)); },
-       false, kKawaAto},
+      {"changed", [&](auto& file, auto&) { testing::writeBytes(file, utf8ToCp932(kawa)); }, false,
+       kKawaAto},
       {"removed", [](auto& file, auto&) { std::filesystem::remove(file); }, false, {}},
       {"another file read",
-       [&](auto&, auto& other) { data::testing::writeBytes(other, utf8ToCp932(kawa)); }, true,
-       kKawaAto},
+       [&](auto&, auto& other) { testing::writeBytes(other, utf8ToCp932(kawa)); }, true, kKawaAto},
   };
   for (const auto& c : cases) {
     TempFolder dir;
     const std::string file = dir / "二字熟語.csv";
     const std::string other = dir / "別.csv";
-    data::testing::writeBytes(file, utf8ToCp932(yama));
+    testing::writeBytes(file, utf8ToCp932(yama));
     readJyukugoAhead(file);
     c.between(file, other);
     const std::string& read = c.readsOther ? other : file;
     if (c.ato.empty()) {
-      EXPECT_TRUE(data::testing::errorOf([&] { readJyukugo(read); })) << c.what;
+      EXPECT_TRUE(errorOf([&] { readJyukugo(read); })) << c.what;
       continue;
     }
     auto records = readJyukugo(read);
     ASSERT_EQ(records.size(), 1u) << c.what;
     EXPECT_EQ(list(records[0].ato), c.ato) << c.what;
     // The read after it reads the file as it is then.
-    data::testing::writeBytes(read, utf8ToCp932(yama + kawa));
+    testing::writeBytes(read, utf8ToCp932(yama + kawa));
     EXPECT_EQ(readJyukugo(read).size(), 2u) << c.what;
   }
 }
@@ -193,11 +175,11 @@ TEST(JyukugoTableTest, BrokenFilesAreErrorsThatNameTheirTrouble) {
        DataProblem::PastEnd},
   };
   for (const auto& c : cases) {
-    auto e = data::testing::errorOf([&] { readText(c.text); });
+    auto e = errorOf([&] { readText(c.text); });
     ASSERT_TRUE(e) << c.what << ": no error";
     EXPECT_EQ(e->problem(), c.problem) << c.what;
   }
-  auto missing = data::testing::errorOf([] { readJyukugo("/nonexistent/二字熟語.csv"); });
+  auto missing = errorOf([] { readJyukugo("/nonexistent/二字熟語.csv"); });
   ASSERT_TRUE(missing);
   EXPECT_EQ(missing->problem(), DataProblem::Missing);
 }
