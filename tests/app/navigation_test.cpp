@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "app/form_registry.h"
 #include "app/frm1_main.h"
 #include "drills/drill_window.h"
@@ -62,60 +60,53 @@ TEST(NavigationTest, EveryStepNamesControlsOfItsWindow) {
   }
 }
 
-TEST(NavigationTest, EndButtonEndsAtOnceEvenBesideThePreparationWindow) {
-  App app;
-  app.menu().shortcut(Frm1Main::kKankyoShortcut);
-  ASSERT_EQ(app.manager.loadedNames(), (std::vector<std::string>{"frm1Main", "frm9Kankyo"}));
-  app.menu().click("cmdEnd");
-  EXPECT_TRUE(app.manager.ended());
-  EXPECT_TRUE(app.manager.loadedNames().empty());
-}
-
-// Closing the menu takes the side windows with it, and so ends the program.
-TEST(NavigationTest, ClosingTheMenuEndsTheProgramBesideSideWindows) {
-  App app;
-  app.menu().click("mnuHarumo");
-  app.menu().shortcut(Frm1Main::kKankyoShortcut);
-  app.menu().close();
-  EXPECT_EQ(app.manager.loadedNames(), std::vector<std::string>{});
-  EXPECT_TRUE(app.manager.ended());
-}
-
-TEST(NavigationTest, SideWindowsOpenBesideTheMenuAndLeaveItAlone) {
-  App app;
-  ui::Form* menu = &app.menu();
-  app.menu().click("mnuHarumo");
-  ASSERT_EQ(app.manager.loadedNames(), (std::vector<std::string>{"frm1Main", "frm8Info"}));
-  ui::Form& info = *app.manager.find("frm8Info");
-  bool named = false;
-  for (const auto& c : info.controls()) named |= c->caption().find("ズノビ") != std::string::npos;
-  EXPECT_TRUE(named);
-  info.click("cmdClose");
-  EXPECT_EQ(app.manager.loadedNames(), std::vector<std::string>{"frm1Main"});
-  EXPECT_EQ(&app.menu(), menu);  // the same menu, not reloaded
-
-  app.menu().shortcut(Frm1Main::kKankyoShortcut);
-  app.manager.find("frm9Kankyo")->click("cmdToMain");
-  EXPECT_EQ(app.manager.loadedNames(), std::vector<std::string>{"frm1Main"});
-  EXPECT_EQ(&app.menu(), menu);
-}
-
-TEST(NavigationTest, ADrillOpenedBesideASideWindowIsTheOnlyWindow) {
-  for (std::string_view side : {"mnuHarumo", "Ctrl+Shift+K"}) {
-    SCOPED_TRACE(std::string(side));
+// The two side windows open from the menu bar beside the menu and go back to
+// it, the same menu, not reloaded. A drill opened beside one is the only
+// window, so its way back leads to a fresh menu; the end button, or closing
+// the menu, ends the program with the side window.
+TEST(NavigationTest, SideWindowsStandBesideTheMenuAndGoWithIt) {
+  const struct {
+    std::string form;
+    void (*open)(ui::Form& menu);
+    const char* back;
+  } sides[] = {
+      {"frm8Info", [](ui::Form& m) { m.click("mnuHarumo"); }, "cmdClose"},
+      {"frm9Kankyo", [](ui::Form& m) { m.shortcut(Frm1Main::kKankyoShortcut); }, "cmdToMain"},
+  };
+  for (const auto& side : sides) {
+    SCOPED_TRACE(side.form);
     App app;
-    if (side == "mnuHarumo")
-      app.menu().click(side);
-    else
-      app.menu().shortcut(side);
-    ASSERT_EQ(app.manager.loadedNames().size(), 2u);
+    ui::Form* menu = &app.menu();
+    side.open(app.menu());
+    ASSERT_EQ(app.manager.loadedNames(), (std::vector<std::string>{"frm1Main", side.form}));
+    app.manager.find(side.form)->click(side.back);
+    EXPECT_EQ(app.manager.loadedNames(), std::vector<std::string>{"frm1Main"});
+    EXPECT_EQ(&app.menu(), menu);
+
+    side.open(app.menu());
     app.menu().click("cmdKeisan");
     EXPECT_EQ(app.manager.loadedNames(), std::vector<std::string>{"frm2Keisan"});
-    // So back leads to a fresh menu, not to one left standing beside the drill.
     app.manager.find("frm2Keisan")->click("cmdToMenu");
     EXPECT_EQ(app.manager.loadedNames(), std::vector<std::string>{"frm1Main"});
     expectFreshMenu(app.menu());
+
+    for (auto end : {+[](ui::Form& m) { m.click("cmdEnd"); }, +[](ui::Form& m) { m.close(); }}) {
+      App beside;
+      side.open(beside.menu());
+      end(beside.menu());
+      EXPECT_TRUE(beside.manager.loadedNames().empty());
+      EXPECT_TRUE(beside.manager.ended());
+    }
   }
+}
+
+TEST(NavigationTest, TheInformationWindowNamesTheProgram) {
+  App app;
+  app.menu().click("mnuHarumo");
+  bool named = false;
+  for (const auto& c : app.manager.find("frm8Info")->controls())
+    named |= c->caption().find("ズノビ") != std::string::npos;
+  EXPECT_TRUE(named);
 }
 
 TEST(MenuTest, TextsAndKeyboardOrder) {
