@@ -34,55 +34,47 @@ TEST(Cp932, MicrosoftsMappingBothWays) {
   }
 }
 
-TEST(Cp932, BytesThatAreNotCp932AreReportedWhereTheyStand) {
-  struct Case {
-    std::string bytes;
-    std::size_t offset;
-  } cases[] = {
-      {"ab\x80", 2},           {"\xA0", 0},     {"x\xFD", 1}, {"\xFF", 0},
-      {"ok\x81", 2},                             // lead byte at the end
-      {"\x82\xA0\x81\x20", 2},                   // lead byte before a space
-      {"\x81\x7F", 0},         {"\xEF\x40", 0},  // unassigned row
-      {"\xEF\xBB\xBF", 0},                       // a UTF-8 byte order mark
-  };
-  for (const auto& c : cases) {
-    try {
-      cp932ToUtf8(c.bytes);
-      ADD_FAILURE() << "accepted at " << c.offset;
-    } catch (const Cp932Error& e) {
-      EXPECT_EQ(e.offset(), c.offset);
-    }
-  }
-}
-
 using testing::repeat;
 
-TEST(Cp932, MarkingPutsOneMarkForEachCharacterThatIsNotCp932) {
+// Bytes that are not CP932: where the first stands, and the text read with
+// one mark for each character that is not CP932.
+TEST(Cp932, BadBytesAreReportedWhereTheyStandOrMarked) {
+  const auto good = std::string::npos;
   struct Case {
     std::string bytes, shown;
+    std::size_t offset;
     const char* what;
   } cases[] = {
-      {"\x82\xA0\x82\xA2", "あい", "good text unchanged"},
-      {"", "", "nothing"},
-      {"ab\x80", "ab#", "a bad byte at the end"},
+      {"\x82\xA0\x82\xA2", "あい", good, "good text unchanged"},
+      {"", "", good, "nothing"},
+      {"ab\x80", "ab#", 2, "a bad byte at the end"},
+      {"\xA0", "#", 0, "0xA0"},
+      {"x\xFD", "x#", 1, "0xFD"},
       {"\xFF\xFF"
        "a",
-       "##a", "two bad bytes, two marks"},
-      {"\x81\x7F\x82\xA0",
-       "#\x7F"
-       "あ",
+       "##a", 0, "two bad bytes, two marks"},
+      {"\x81\x7F\x82\xA0", "#\x7F\xE3\x81\x82", 0,
        "a lead byte whose next byte may not follow one"},
-      {"\xEF\x40\x82\xA0", "#あ", "an unassigned pair is one character"},
-      {"\x82\xA0\x81", "あ#", "a lead byte cut off at the end"},
-      {"\x81\x20x", "# x", "a lead byte before a space keeps the space"},
-      {"\xEF\xFCx", "#x", "trail bytes run to 0xFC"},
-      {"\xEF\xFDx", "##x", "0xFD is no trail byte"},
-      {std::string(300, '\xFF'), std::string(300, '#'), "a record of nothing but bad bytes"},
+      {"\xEF\x40\x82\xA0", "#あ", 0, "an unassigned pair is one character"},
+      {"\xEF\xBB\xBF", "#\xEF\xBD\xBF", 0, "a UTF-8 byte order mark"},
+      {"\x82\xA0\x81", "あ#", 2, "a lead byte cut off at the end"},
+      {"\x81\x20x", "# x", 0, "a lead byte before a space keeps the space"},
+      {"\xEF\xFCx", "#x", 0, "trail bytes run to 0xFC"},
+      {"\xEF\xFDx", "##x", 0, "0xFD is no trail byte"},
+      {std::string(300, '\xFF'), std::string(300, '#'), 0, "a record of nothing but bad bytes"},
       {std::string("\xFF").append(repeat("\x82\xA0", 200)) + "\xFF" + repeat("\xB1", 200),
-       std::string("#").append(repeat("あ", 200)) + "#" + repeat("ｱ", 200),
+       std::string("#").append(repeat("あ", 200)) + "#" + repeat("ｱ", 200), 0,
        "long good text after bad bytes"},
   };
-  for (const auto& c : cases) EXPECT_EQ(cp932ToUtf8Marking(c.bytes, "#"), c.shown) << c.what;
+  for (const auto& c : cases) {
+    EXPECT_EQ(cp932ToUtf8Marking(c.bytes, "#"), c.shown) << c.what;
+    try {
+      cp932ToUtf8(c.bytes);
+      EXPECT_EQ(c.offset, good) << c.what << ": accepted";
+    } catch (const Cp932Error& e) {
+      EXPECT_EQ(e.offset(), c.offset) << c.what;
+    }
+  }
 }
 
 TEST(Cp932, TextThatCp932CannotHoldIsReported) {
