@@ -25,13 +25,12 @@ constexpr std::array<std::string_view, 6> kShijiBun{
 
 // Rows: instruction 1..5; columns: the opponent's hand 1..3. A pair is
 // written 10 × first + second.
-constexpr int kSeikai[6][4] = {
-    {0, 0, 0, 0},     //
-    {0, 3, 1, 2},     // win: the hand that beats the opponent
-    {0, 2, 3, 1},     // lose: the hand that loses to the opponent
-    {0, 12, 23, 31},  // don't win: the same hand, then the losing one
-    {0, 13, 21, 32},  // don't lose: the same hand, then the winning one
-    {0, 1, 2, 3},     // draw: the same hand
+constexpr int kSeikai[5][3] = {
+    {3, 1, 2},     // win: the hand that beats the opponent
+    {2, 3, 1},     // lose: the hand that loses to the opponent
+    {12, 23, 31},  // don't win: the same hand, then the losing one
+    {13, 21, 32},  // don't lose: the same hand, then the winning one
+    {1, 2, 3},     // draw: the same hand
 };
 
 struct AnswerButton {
@@ -150,7 +149,7 @@ void Frm2Jyanken::deal() {
   else
     ShijiBangou_ = static_cast<std::int16_t>(ui::drawOneTo(random().draw(), 5));
   control("lblAction").setCaption(ShijiBun_[ShijiBangou_]);
-  SeikaiCode_ = static_cast<std::int16_t>(kSeikai[ShijiBangou_][AiteNoTe_]);
+  SeikaiCode_ = static_cast<std::int16_t>(kSeikai[ShijiBangou_ - 1][AiteNoTe_ - 1]);
   enter(Step::Dealt);
 }
 
