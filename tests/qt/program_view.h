@@ -9,7 +9,6 @@
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_host.h"
 #include "ui/testing.h"
-#include "ui/window_manager.h"
 
 namespace zunobi::ui::qt {
 
@@ -23,10 +22,6 @@ struct ProgramView {
   FormWindow* window(std::string_view name) {
     Form* form = manager.find(name);
     return form ? host.windowFor(*form) : nullptr;
-  }
-  template <class W>
-  W* widget(std::string_view form, std::string_view control, int index = -1) {
-    return dynamic_cast<W*>(window(form)->widgetFor({std::string(control), index}));
   }
   FormRegistry registry = app::formRegistry();
   testing::FakeClock clock;

@@ -1,19 +1,18 @@
-// The view's own work on a window of one of everything, and on the menu:
-// input reaching the form, the form's changes reaching the widgets and a
-// screen reader, the menu bar, enlargement, pictures and fonts.
+// The one view: on a sample window of one of everything, on the program's
+// menu, and on every window of the program. Input reaches the form; the
+// form's changes reach the widgets and a screen reader; windows are read by
+// assistive technology as the form declares them, and drawn enlarged.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QFile>
-#include <QFontInfo>
-#include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
+#include <QRawFont>
 #include <QTest>
+#include <map>
 
 #include "program_view.h"
 #include "ui/controls.h"
@@ -25,25 +24,22 @@
 namespace zunobi::ui::qt {
 namespace {
 
+QAccessibleInterface* accessible(QObject* object) {
+  return QAccessible::queryAccessibleInterface(object);
+}
+
 class Sample final : public Form {
  public:
-  Sample(Services& s, std::string name, int height)
-      : Form(
-            s, std::move(name),
-            {
-                label("lblOut", "一行目\r\n二行目", {150, 150, 3000, 600}).colour(colours::DarkRed),
-                textBox("txtAnswer", {150, 900, 1500, 450})
-                    .input(InputKind::Digits)
-                    .labelledBy("lblOut"),
-                frame("fraDie", "", {150, 1500, 1455, 1575}).look(Look::Picture),
-                option("optMe", 0, "", {120, 240, 255, 255}).in("fraDie").look(Look::Pip),
-                option("optMe", 1, "", {600, 240, 255, 255}).in("fraDie").look(Look::Pip),
-                label("lblKanji", "山", {600, 720, 600, 600})
-                    .in("fraDie")
-                    .bold(20)
-                    .colour(colours::DarkBlue),
-                button("cmdGo", "別のじゃんけんをする", {3000, 150, 1455, 735}),
-            }) {
+  Sample(Services& s, int height)
+      : Form(s, "frmSample",
+             {label("lblOut", "一行目\r\n二行目", {150, 150, 3000, 600}).colour(colours::DarkRed),
+              textBox("txtAnswer", {150, 900, 1500, 450})
+                  .input(InputKind::Digits)
+                  .labelledBy("lblOut"),
+              frame("fraDie", "", {150, 1500, 1455, 1575}).look(Look::Picture),
+              option("optMe", 0, "", {120, 240, 255, 255}).in("fraDie").look(Look::Pip),
+              option("optMe", 1, "", {600, 240, 255, 255}).in("fraDie").look(Look::Pip),
+              button("cmdGo", "別のじゃんけんをする", {3000, 150, 1455, 735})}) {
     setCaption("試験");
     setClientSize(6000, height);
     setHub(true);
@@ -51,83 +47,34 @@ class Sample final : public Form {
       keys.push_back(key);
       typedAtEnter = control("txtAnswer").text();
     });
-    onClick("cmdGo", [this] { control("lblOut").setCaption("押された"); });
+    onClick("cmdGo", [this] { ++clicks; });
     onTick([this] { ++ticks; });
+  }
+  // Registered, of the given height in twips.
+  static void add(FormRegistry& registry, int height = 4500) {
+    registry.add("frmSample", [=](Services& s) { return std::make_shared<Sample>(s, height); });
   }
   std::vector<int> keys;
   std::string typedAtEnter;
   int ticks = 0;
-};
-
-// The program's windows and a sample window of the given height in twips.
-struct SampleView : ProgramView {
-  explicit SampleView(int height = 4500) {
-    registry.add("frmSample",
-                 [=](Services& s) { return std::make_shared<Sample>(s, "frmSample", height); });
-  }
-  Sample& sample() { return dynamic_cast<Sample&>(*manager.find("frmSample")); }
+  int clicks = 0;
 };
 
 class SampleWindow : public ::testing::Test {
  protected:
   template <class W = QWidget>
   W* widget(std::string_view control, int index = -1) {
-    return app.widget<W>("frmSample", control, index);
+    return dynamic_cast<W*>(window->widgetFor({std::string(control), index}));
   }
-  SampleView app;
-  FormWindow* window = app.show("frmSample");
-  Sample& form = app.sample();
+  ProgramView app;
+  FormWindow* window = (Sample::add(app.registry), app.show("frmSample"));
+  Sample& form = dynamic_cast<Sample&>(*window->form());
 };
-
-QAccessibleInterface* accessible(QObject* object) {
-  return QAccessible::queryAccessibleInterface(object);
-}
-
-TEST(QtViewTest, PreparationsRunOnceWhileTheFirstWindowWaits) {
-  SampleView app;
-  int prepared = 0;
-  app.registry.add(
-      "frmPrepared", [](Services& s) { return std::make_shared<Sample>(s, "frmPrepared", 4500); },
-      [&] { ++prepared; });
-  app.show("frmSample");
-  EXPECT_EQ(prepared, 0);  // not before the window is on screen
-  QTest::qWait(700);
-  EXPECT_EQ(prepared, 1);
-  // Later windows find the work done.
-  app.manager.show("frmPrepared");
-  app.manager.unload(*app.manager.find("frmSample"));
-  QTest::qWait(700);
-  EXPECT_EQ(prepared, 1);
-}
-
-TEST(QtViewTest, JpegDecodingSurvivesBadData) {
-  QFile file(QStringLiteral(":/zunobi/harumo.jpg"));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray jpeg = file.readAll();
-  const QImage whole = decodeJpeg(jpeg);
-  // Compared with Qt's own reader, pixel for pixel within rounding.
-  const QImage qt = QImage::fromData(jpeg).convertToFormat(QImage::Format_RGB888);
-  ASSERT_EQ(whole.size(), QSize(134, 76));
-  ASSERT_EQ(qt.size(), whole.size());
-  int worst = 0;
-  for (int y = 0; y < qt.height(); ++y)
-    for (int i = 0; i < qt.width() * 3; ++i)
-      worst = std::max(worst, std::abs(qt.constScanLine(y)[i] - whole.constScanLine(y)[i]));
-  EXPECT_LE(worst, 2);
-  for (const QByteArray& bad :
-       {QByteArray(), QByteArray("not a picture at all"), jpeg.left(20), QByteArray(300, '\xff')})
-    EXPECT_TRUE(decodeJpeg(bad).isNull()) << bad.size();
-  // Cut short in the middle of the pixels: whatever comes out, nothing breaks.
-  const QImage half = decodeJpeg(jpeg.left(jpeg.size() / 2));
-  EXPECT_TRUE(half.isNull() || half.size() == QSize(134, 76));
-}
 
 // Places in pixels at fifteen twips each; the form's changes reach the
 // widgets and what a screen reader reads, an answer box read as its label.
 TEST_F(SampleWindow, TheFormsChangesReachTheWidgetsAndTheScreenReader) {
   EXPECT_EQ(widget("cmdGo")->geometry(), QRect(200, 10, 97, 49));
-  EXPECT_EQ(widget("optMe", 1)->pos(), QPoint(40, 16));
-  EXPECT_EQ(window->client()->size(), QSize(400, 300));
   auto* label = widget<LabelWidget>("lblOut");
   EXPECT_EQ(label->caption(), QStringLiteral("一行目\n二行目"));  // CR LF is a line break
   EXPECT_EQ(label->layout().lineCount(), 2);
@@ -151,38 +98,20 @@ TEST_F(SampleWindow, TheFormsChangesReachTheWidgetsAndTheScreenReader) {
   EXPECT_FALSE(label->isVisible());
 }
 
-// The frame's style sheet repolishes what it holds; the text keeps its colour.
-TEST_F(SampleWindow, ALabelInAFrameIsDrawnInItsColour) {
-  const QImage image = widget<LabelWidget>("lblKanji")->grab().toImage();
-  int blue = 0, grey = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) {
-      const QColor c = image.pixelColor(x, y);
-      blue += c.blue() - c.red() > 40;
-      grey += c.red() < 100 && c.blue() - c.red() < 10;
-    }
-  EXPECT_GT(blue, 20);
-  EXPECT_EQ(grey, 0);
-}
-
 // Enter reaches the form from an answer box as 13, and presses a button.
 TEST_F(SampleWindow, EnterReachesTheHandlerAsThirteenOrPressesTheButton) {
   auto* box = widget<QLineEdit>("txtAnswer");
   EXPECT_FALSE(box->testAttribute(Qt::WA_InputMethodEnabled));
   QTest::keyClicks(box, QStringLiteral("12"));
-  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-  QApplication::sendEvent(box, &enter);
+  QTest::keyClick(box, Qt::Key_Return);
   EXPECT_EQ(form.keys, (std::vector<int>{'1', '2', 13}));
   EXPECT_EQ(form.typedAtEnter, "12");
   EXPECT_EQ(box->text(), QStringLiteral("12"));  // Enter types nothing
   form.control("txtAnswer").setText("");
   EXPECT_TRUE(box->text().isEmpty());
-  auto* go = widget<QPushButton>("cmdGo");
-  QSignalSpy pressed(go, &QPushButton::clicked);
-  QTest::keyClick(go, Qt::Key_Return);
-  QTest::keyClick(go, Qt::Key_Enter, Qt::KeypadModifier);
-  EXPECT_EQ(pressed.count(), 2);
-  EXPECT_EQ(widget<LabelWidget>("lblOut")->caption(), QStringLiteral("押された"));
+  QTest::keyClick(widget("cmdGo"), Qt::Key_Return);
+  QTest::keyClick(widget("cmdGo"), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(form.clicks, 2);
 }
 
 // A click, or a screen reader's press or toggle on an option it can see,
@@ -190,7 +119,7 @@ TEST_F(SampleWindow, EnterReachesTheHandlerAsThirteenOrPressesTheButton) {
 TEST_F(SampleWindow, OptionButtonsSitInTheirFrameAndMirrorTheModel) {
   auto* pip0 = widget<QRadioButton>("optMe", 0);
   auto* pip1 = widget<QRadioButton>("optMe", 1);
-  EXPECT_EQ(pip0->parentWidget(), widget<QGroupBox>("fraDie"));
+  EXPECT_EQ(pip0->parentWidget(), widget("fraDie"));
   Control& option = form.control("optMe", 1);
   const auto act = [&](const QString& action) {
     accessible(pip1)->actionInterface()->doAction(action);
@@ -201,10 +130,7 @@ TEST_F(SampleWindow, OptionButtonsSitInTheirFrameAndMirrorTheModel) {
   EXPECT_FALSE(option.selected());
   option.show();
   act(QAccessibleActionInterface::toggleAction());
-  EXPECT_TRUE(option.selected());
-  pip0->click();
-  EXPECT_TRUE(form.control("optMe", 0).selected() && !option.selected());
-  EXPECT_TRUE(pip0->isChecked() && !pip1->isChecked());
+  EXPECT_TRUE(option.selected() && pip1->isChecked());
 }
 
 TEST_F(SampleWindow, ANewTimerIntervalTakesEffectAtOnceAndTheCloseBoxUnloads) {
@@ -221,24 +147,6 @@ TEST_F(SampleWindow, ANewTimerIntervalTakesEffectAtOnceAndTheCloseBoxUnloads) {
   EXPECT_EQ(kept->view(), nullptr);
 }
 
-TEST(QtViewTest, DesignFacesMapToInstalledFaces) {
-  for (const auto& [face, family] : {std::pair{faces::PGothic, "IPAPGothic"},
-                                     {faces::Gothic, "IPAGothic"},
-                                     {faces::PMincho, "IPAPMincho"},
-                                     {faces::Pop, "MotoyaLMaru"}})
-    EXPECT_EQ(QFontInfo(qtFont(Font{.face = std::string(face)})).family().toStdString(), family);
-}
-
-// A caption too wide for its box shrinks as far as it must, and no further.
-TEST(QtViewTest, ACaptionShrinksJustEnoughToFit) {
-  const QFont font = qtFont(Font{.size = 15});
-  const QString text = QStringLiteral("別のじゃんけんをする");
-  const int width = static_cast<int>(singleLineWidth(text, font) * 0.6);
-  const QFont shrunk = shrunkToWidth(text, font, width, 1);
-  EXPECT_LE(singleLineWidth(text, shrunk), width);
-  EXPECT_GE(shrunk.pixelSize(), font.pixelSize() / 2);
-}
-
 // The program's menu, active.
 class MenuWindow : public ::testing::Test {
  protected:
@@ -252,18 +160,6 @@ class MenuWindow : public ::testing::Test {
   Form& form = *menu->form();
 };
 
-TEST_F(MenuWindow, ClickOnTheRealButtonReachesTheHandler) {
-  qobject_cast<QPushButton*>(menu->widgetFor({"cmdKeisan"}))->click();
-  QApplication::processEvents();
-  EXPECT_EQ(view.manager.loadedNames(), std::vector<std::string>{"frm2Keisan"});
-  // The new window is on screen once the handler is over.
-  EXPECT_NE(view.manager.find("frm2Keisan")->view(), nullptr);
-  FormWindow* window = view.window("frm2Keisan");
-  EXPECT_TRUE(window->isVisible());
-  // The title follows the first paint.
-  QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), QStringLiteral("計算問題"), 2000);
-}
-
 TEST_F(MenuWindow, ThePictureIsTheProjectsJpeg) {
   auto* picture = dynamic_cast<PictureWidget*>(menu->widgetFor({"Image1"}));
   ASSERT_NE(picture, nullptr);
@@ -271,31 +167,18 @@ TEST_F(MenuWindow, ThePictureIsTheProjectsJpeg) {
   EXPECT_EQ(picture->size(), QSize(126, 52));  // stretched to its 1890 x 780 twips
 }
 
-// Qt's own menu bar: menu items on the bar, each holding its menu; the form
-// shows and renames them.
-TEST_F(MenuWindow, TheMenuBarReadsAsAMenuBarWithItsMenusAndItems) {
+// The form shows and renames a menu item; choosing an item reaches the form.
+// (How the menu bar reads, the screen-reader test hears.)
+TEST_F(MenuWindow, MenuItemsFollowTheFormAndReachIt) {
   QAccessibleInterface* bar = accessible(menu->menuWidget());
-  ASSERT_TRUE(bar && bar->childCount() == 2 && bar->child(0)->childCount() == 1 &&
-              bar->child(0)->child(0)->childCount() == 1);
-  QAccessibleInterface* info = bar->child(0);
+  ASSERT_TRUE(bar && bar->childCount() == 2);
   QAccessibleInterface* kankyo = bar->child(1);
-  QAccessibleInterface* popup = info->child(0);
-  QAccessibleInterface* harumo = popup->child(0);
-  for (const auto& [a, role, name, hidden] :
-       {std::tuple{bar, QAccessible::MenuBar, "", false},
-        {info, QAccessible::MenuItem, "【情　　報】", false},
-        {kankyo, QAccessible::MenuItem, "環境作成", true},  // at every load
-        {popup, QAccessible::PopupMenu, "", true},          // until it is opened
-        {harumo, QAccessible::MenuItem, "ハルモ", true}}) {
-    EXPECT_EQ(a->role(), role) << name;
-    EXPECT_EQ(a->text(QAccessible::Name).toStdString(), name);
-    EXPECT_EQ(bool(a->state().invisible), hidden) << name;
-  }
+  EXPECT_TRUE(kankyo->state().invisible);  // at every load
   form.control("mnuKankyo").show();
   form.control("mnuKankyo").setCaption("環境");
   EXPECT_FALSE(kankyo->state().invisible);
   EXPECT_EQ(kankyo->text(QAccessible::Name), QStringLiteral("環境"));
-  harumo->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  menu->actionFor({"mnuHarumo"})->trigger();
   QApplication::processEvents();
   EXPECT_NE(view.manager.find("frm8Info"), nullptr);
 }
@@ -323,7 +206,7 @@ TEST_F(MenuWindow, TheMenuOpensFromTheKeyboard) {
 }
 
 // The keys choose the size, by quarters up to twice the design, for the
-// window and for every window opened after; the forms keep their twips.
+// window and for every window opened after, as the drill a click opens.
 TEST_F(MenuWindow, EnlargementKeysStepByQuarterForTheWholeRun) {
   const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
   for (const auto& [key, modifiers, percent] :
@@ -342,27 +225,201 @@ TEST_F(MenuWindow, EnlargementKeysStepByQuarterForTheWholeRun) {
   }
   const Control& keisan = form.control("cmdKeisan");
   EXPECT_EQ(menu->widgetFor(keisan.id())->width(), toPixels(keisan.place().width, 125));
-  EXPECT_EQ(form.clientWidth(), 15510);
-  form.click("cmdKeisan");
+  qobject_cast<QPushButton*>(menu->widgetFor(keisan.id()))->click();
   QApplication::processEvents();
+  // It is on screen once the handler is over; its title follows the first paint.
+  EXPECT_NE(view.manager.find("frm2Keisan")->view(), nullptr);
   FormWindow* drill = view.window("frm2Keisan");
-  EXPECT_EQ(drill->percent(), 125);
+  EXPECT_TRUE(drill->isVisible() && drill->percent() == 125);
   EXPECT_EQ(drill->client()->width(), toPixels(9945, 125));
+  QTRY_COMPARE_WITH_TIMEOUT(drill->windowTitle(), QStringLiteral("計算問題"), 2000);
 }
 
 // A window too big for the screen at the chosen size is drawn at the largest
 // step at which it fits, and grows no further.
 TEST(QtViewTest, AWindowTooBigForTheScreenIsDrawnAtTheLargestSizeThatFits) {
   choosePercent(kLargestPercent);
-  SampleView app(15000);  // 1000 pixels high at the design size
+  ProgramView app;
+  Sample::add(app.registry, 15000);  // 1000 pixels high at the design size
   FormWindow* window = app.show("frmSample");
   EXPECT_EQ(window->percent(), 150);
-  EXPECT_EQ(app.widget<QPushButton>("frmSample", "cmdGo")->x(), toPixels(3000, 150));
+  EXPECT_EQ(window->widgetFor({"cmdGo"})->x(), toPixels(3000, 150));
   window->enlarge(1);
   EXPECT_EQ(window->percent(), 150);
   EXPECT_EQ(chosenPercent(), kLargestPercent);
   choosePercent(kDesignPercent);
 }
+
+// Bad data makes no picture and breaks nothing.
+TEST(QtViewTest, JpegDecodingSurvivesBadData) {
+  QFile file(QStringLiteral(":/zunobi/harumo.jpg"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray jpeg = file.readAll();
+  for (const QByteArray& bad :
+       {QByteArray(), QByteArray("not a picture at all"), jpeg.left(20), QByteArray(300, '\xff')})
+    EXPECT_TRUE(decodeJpeg(bad).isNull()) << bad.size();
+  // Cut short in the middle of the pixels: whatever comes out, nothing breaks.
+  const QImage half = decodeJpeg(jpeg.left(jpeg.size() / 2));
+  EXPECT_TRUE(half.isNull() || half.size() == QSize(134, 76));
+}
+
+// A caption too wide for its box shrinks as far as it must, and no further.
+TEST(QtViewTest, ACaptionShrinksJustEnoughToFit) {
+  const QFont font = qtFont(Font{.size = 15});
+  const QString text = QStringLiteral("別のじゃんけんをする");
+  const int width = static_cast<int>(singleLineWidth(text, font) * 0.6);
+  const QFont shrunk = shrunkToWidth(text, font, width, 1);
+  EXPECT_LE(singleLineWidth(text, shrunk), width);
+  EXPECT_GE(shrunk.pixelSize(), font.pixelSize() / 2);
+}
+
+QAccessible::Role roleOf(const Control& c) {
+  using enum ControlKind;
+  using R = QAccessible::Role;
+  static const std::map<ControlKind, R> roles{
+      {Label, R::StaticText},         {Button, R::Button},  {TextBox, R::EditableText},
+      {OptionButton, R::RadioButton}, {Frame, R::Grouping}, {Picture, R::Graphic}};
+  if (c.notice()) return QAccessible::Notification;
+  return c.look() == Look::Picture ? QAccessible::Graphic : roles.at(c.kind());
+}
+
+// Each window of the program, as it is after its load. (The menu bar, the
+// menu's alone, is read in the view's own tests.)
+class EveryWindow : public ::testing::TestWithParam<std::string> {
+ protected:
+  void SetUp() override { ASSERT_NE(window, nullptr); }
+  void TearDown() override { choosePercent(kDesignPercent); }
+  std::string where(const Control& c) const { return GetParam() + "." + c.id().text(); }
+  ProgramView view;
+  FormWindow* window = view.show(GetParam());
+  Form* form = window ? window->form() : nullptr;
+};
+
+// Roles, names and states as the form declares them; every caption has its
+// glyphs in its own face.
+TEST_P(EveryWindow, EachControlReadsWithTheFormsRoleNameAndState) {
+  QAccessibleInterface* top = accessible(window);
+  EXPECT_EQ(top->role(), QAccessible::Window);
+  EXPECT_EQ(top->text(QAccessible::Name), qtText(form->caption()));
+  std::vector<std::pair<std::string, Font>> texts{{form->caption(), Font{}}};
+  for (const auto& c : form->controls()) {
+    texts.emplace_back(c->kind() == ControlKind::Picture ? "" : c->caption(), c->font());
+    if (c->kind() == ControlKind::Menu) continue;
+    QAccessibleInterface* a = accessible(window->widgetFor(c->id()));
+    ASSERT_NE(a, nullptr) << where(*c);
+    const QAccessible::State state = a->state();
+    const bool box = c->kind() == ControlKind::TextBox;  // read as its label: above
+    EXPECT_EQ(a->role(), roleOf(*c)) << where(*c);
+    EXPECT_EQ(a->text(box ? QAccessible::Value : QAccessible::Name),
+              qtText(box ? c->text() : c->accessibleName()))
+        << where(*c);
+    EXPECT_TRUE(c->notice() || state.invisible == !form->showing(*c)) << where(*c);  // (below)
+    EXPECT_TRUE(!box || form->has(c->labelledBy().name)) << where(*c) << " is named by no label";
+    EXPECT_FALSE(c->kind() == ControlKind::Picture && c->accessibleName().empty()) << where(*c);
+    EXPECT_TRUE(c->kind() != ControlKind::OptionButton ||
+                (state.checkable && bool(state.checked) == c->selected()))
+        << where(*c);
+    // What a frame read as a picture holds is not things of its own.
+    EXPECT_TRUE(c->look() != Look::Picture || a->childCount() == 0) << where(*c);
+  }
+  for (const auto& [text, font] : texts) {
+    const QRawFont raw = QRawFont::fromFont(qtFont(font));
+    for (uint ch : qtText(text).toUcs4())
+      EXPECT_TRUE(ch == '\n' || ch == ' ' || raw.supportsCharacter(ch))
+          << GetParam() << ": U+" << std::hex << ch << " missing in " << font.face;
+  }
+}
+
+// A notice that changes where it can be seen appears anew, which is what a
+// screen reader tells of a notification; an empty one is not shown.
+TEST_P(EveryWindow, ANoticeAppearsAnewWhenItChanges) {
+  struct Shows : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      count += e->type() == QEvent::Show;
+      return false;
+    }
+  };
+  for (const auto& c : form->controls()) {
+    if (!c->notice()) continue;
+    QWidget* w = window->widgetFor(c->id());
+    c->show();
+    c->setCaption("");
+    QApplication::processEvents();  // a notice is shown once the handler is over
+    const bool showing = form->showing(*c);
+    EXPECT_EQ(w->isVisible(), c->border() && showing) << where(*c);
+    Shows shows;
+    w->installEventFilter(&shows);
+    for (const auto& [texts, told] : {std::pair{std::vector<std::string>{"○"}, true},
+                                      {{"正解は　１２"}, true},
+                                      {{"○", ""}, c->border()}}) {  // in one handler
+      const int before = shows.count;
+      for (const std::string& text : texts) c->setCaption(text);
+      QApplication::processEvents();
+      EXPECT_EQ(shows.count - before, int(told && showing)) << where(*c) << " " << texts[0];
+      EXPECT_EQ(w->isVisible(), told && showing) << where(*c) << " " << texts[0];
+    }
+    w->removeEventFilter(&shows);
+  }
+}
+
+// How far apart b and k times a are, in the place or size they differ most.
+int apart(const QRect& b, const QRect& a, int k) {
+  return std::max({std::abs(b.x() - k * a.x()), std::abs(b.y() - k * a.y()),
+                   std::abs(b.width() - k * a.width()), std::abs(b.height() - k * a.height())});
+}
+
+// A label's or a button's caption as laid out, and the height it has.
+std::pair<const WrappedText*, int> captionOf(QWidget* w) {
+  if (auto* l = dynamic_cast<LabelWidget*>(w)) return {&l->layout(), l->contentsRect().height()};
+  if (auto* b = dynamic_cast<CaptionButton*>(w)) return {&b->layout(), b->height() - 4};
+  return {nullptr, 0};
+}
+
+QRect inTwips(const Control& c) {
+  return {c.place().left, c.place().top, c.place().width, c.place().height};
+}
+
+// At each size what the window shows at load fits its boxes: no caption
+// runs past the bottom of its label or button, frame captions fit their
+// frame, and no caption breaks where it did not at the design size. At
+// 200 % every place, size and font is twice as big, while the window's
+// logic (whack-a-mole's layout too) works in twips as ever.
+TEST_P(EveryWindow, AtEverySizeCaptionsFitAndTwiceIsTwiceAsBig) {
+  for (int percent : {kDesignPercent, 150, kLargestPercent}) {
+    choosePercent(percent);
+    ProgramView enlarged;
+    FormWindow* big = enlarged.show(GetParam());
+    ASSERT_NE(big, nullptr);
+    EXPECT_EQ(big->percent(), percent) << GetParam();
+    const bool twice = percent == kLargestPercent;
+    EXPECT_TRUE(!twice || apart(big->client()->rect(), window->client()->rect(), 2) <= 1);
+    for (const auto& c : big->form()->controls()) {
+      QWidget* w = big->widgetFor(c->id());
+      QWidget* small = window->widgetFor(c->id());
+      const std::string at = where(*c) + " \"" + c->caption() + "\" at " + std::to_string(percent);
+      if (const auto [text, room] = captionOf(w); text) {
+        EXPECT_LE(text->height(), room) << at;
+        EXPECT_EQ(text->lineCount(), captionOf(small).first->lineCount()) << at;
+        // A short caption on a button is never broken in two.
+        EXPECT_TRUE(c->kind() != ControlKind::Button || c->caption().size() > 8 * 3 ||
+                    text->lineCount() == 1)
+            << at;
+      } else if (auto* f = dynamic_cast<FrameWidget*>(w)) {
+        EXPECT_LE(f->captionWidth(), f->width() - 8) << at;
+      }
+      if (!w || !twice) continue;
+      EXPECT_TRUE(apart(w->geometry(), small->geometry(), 2) <= 1 &&
+                  std::abs(w->font().pixelSize() - 2 * small->font().pixelSize()) <= 1)
+          << at;
+      EXPECT_LE(apart(inTwips(*c), inTwips(form->control(c->name(), c->index())), 1),
+                kTwipsPerPixel)
+          << at;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Program, EveryWindow, ::testing::ValuesIn(app::formRegistry().names()));
 
 }  // namespace
 }  // namespace zunobi::ui::qt
