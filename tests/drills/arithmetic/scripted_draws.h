@@ -1,9 +1,7 @@
 // Helpers for the arithmetic tests: random values that make a chosen
-// question or a chosen dice face.
+// question or chosen dice.
 #pragma once
 
-#include <set>
-#include <string>
 
 #include "support/draws.h"
 #include "ui/testing.h"
@@ -36,10 +34,5 @@ inline void pushDice(ui::testing::ScriptedRandom& random, int me1, int me2, int 
   random.push({drawFor(me1, 6), drawFor(me2, 6), drawFor(me3, 6), drawFor(enzan, 2),
                drawFor(enzan2 + 1, 3)});
 }
-
-// The pips k that show face v: 0-2 top row, 3-5 bottom row, 6 centre.
-inline const std::set<int> kFaceTable[7] = {
-    {}, {6}, {2, 3}, {1, 4, 6}, {0, 2, 3, 5}, {0, 2, 3, 5, 6}, {0, 1, 2, 3, 4, 5},
-};
 
 }  // namespace zunobi::drills::testing

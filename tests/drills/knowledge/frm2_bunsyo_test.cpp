@@ -119,59 +119,57 @@ TEST(Frm2Bunsyo, ReadsAsksAndAnswersDocumentAfterDocument) {
   EXPECT_EQ(f.t.random.reseeds(), 4u) << "a re-seed before every draw";
 }
 
-TEST(Frm2Bunsyo, DrawsEachNumberWithThreeDigits) {
-  const std::pair<double, const char*> kDraws[] = {
-      {0.0, "001"}, {drawFor(35), "035"}, {1.0, "068"}};
-  for (const auto& [r, shown] : kDraws) {
-    SCOPED_TRACE(shown);
-    DocumentFolder folder;
-    const int n = std::stoi(shown);
-    folder.write(n, {std::string("文書") + shown + ",1", "質問,答え"});
-    Fixture f(kLoadLater);
-    f.t.random.push(r);
-    f.w->load();
-    f.w->click("cmdMondai");
-    EXPECT_EQ(f.caption("lblBunNo"), shown);
-    EXPECT_EQ(f.caption("lblBunsyo"), std::string("文書") + shown + "\r\n");
-  }
-}
-
-TEST(Frm2Bunsyo, AFileWithOneQuestionAlwaysAsksIt) {
-  for (double r : {0.0, 1.0}) {
-    SCOPED_TRACE(r);
-    DocumentFolder folder;
-    folder.write(1, {"一行目,1", "二行目,1", "ただ一つの質問,\"答え\"", "三行目,1", "四行目,1"});
-    Fixture f(kLoadLater);
-    f.t.random.push({0.0, r});
-    f.w->load();
-    f.w->click("cmdMondai");
-    f.w->click("cmdQs");
-    EXPECT_EQ(f.caption("lblQs"), field100("ただ一つの質問", 7));
-    f.w->click("cmdAnswer");
-    EXPECT_EQ(f.caption("lblAnswer"), field100("答え", 2));
-    EXPECT_EQ(f.caption("lblBunsyo"), "一行目\r\n二行目\r\n三行目\r\n四行目\r\n");
-  }
-}
-
-TEST(Frm2Bunsyo, CutsLongQuestionsAndAnswersToAHundredCharacters) {
-  std::string question;  // 130 characters, mixed widths
+// The number drawn shows with three digits; a file with one question
+// always asks it; questions and answers are cut to a hundred characters.
+TEST(Frm2Bunsyo, ShowsTheDrawnDocumentAndItsQuestion) {
+  std::string question, answer;  // 130 and 120 characters, mixed widths
   for (int i = 0; i < 13; ++i) question += "質問ですか？abcd";
-  std::string answer;  // 120 characters
   for (int i = 0; i < 12; ++i) answer += "答え１２３４５６７８";
-  std::string question100;
-  for (int i = 0; i < 10; ++i) question100 += "質問ですか？abcd";
-  std::string answer100;
-  for (int i = 0; i < 10; ++i) answer100 += "答え１２３４５６７８";
-  DocumentFolder folder;
-  folder.write(1, {"文書,1", question + "," + answer});
-  Fixture f(kLoadLater);
-  f.t.random.push(0.0);
-  f.w->load();
-  f.w->click("cmdMondai");
-  f.w->click("cmdQs");
-  EXPECT_EQ(f.caption("lblQs"), question100);
-  f.w->click("cmdAnswer");
-  EXPECT_EQ(f.caption("lblAnswer"), answer100);
+  const std::string question100 = question.substr(0, 10 * 22),
+                    answer100 = answer.substr(0, 10 * 30);
+  const struct Case {
+    double rBun, rQuestion;
+    const char* number;
+    std::vector<std::string> lines;
+    std::string bunsyo, qs, ans;
+  } cases[] = {
+      {0.0,
+       0.99999,
+       "001",
+       {"一行目,1", "二行目,1", "ただ一つの質問,\"答え\"", "三行目,1"},
+       "一行目\r\n二行目\r\n三行目\r\n",
+       field100("ただ一つの質問", 7),
+       field100("答え", 2)},
+      {drawFor(35),
+       0.0,
+       "035",
+       {"文書,1", "ただ一つの質問,答え"},
+       "文書\r\n",
+       field100("ただ一つの質問", 7),
+       field100("答え", 2)},
+      {1.0,
+       1.0,
+       "068",
+       {"長い質問,1", question + "," + answer},
+       "長い質問\r\n",
+       question100,
+       answer100},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.number);
+    DocumentFolder folder;
+    folder.write(std::stoi(c.number), c.lines);
+    Fixture f(kLoadLater);
+    f.t.random.push({c.rBun, c.rQuestion});
+    f.w->load();
+    f.w->click("cmdMondai");
+    EXPECT_EQ(f.caption("lblBunNo"), c.number);
+    f.w->click("cmdQs");
+    EXPECT_EQ(f.caption("lblQs"), c.qs);
+    f.w->click("cmdAnswer");
+    EXPECT_EQ(f.caption("lblAnswer"), c.ans);
+    EXPECT_EQ(f.caption("lblBunsyo"), c.bunsyo);
+  }
 }
 
 struct Trouble {

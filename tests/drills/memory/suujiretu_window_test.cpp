@@ -15,12 +15,6 @@ namespace {
 
 using Names = std::set<std::string>;
 
-std::string spaces(int n) {
-  std::string s;
-  while (n-- > 0) s += "　";
-  return s;
-}
-
 const Names kIdle{"cmdKaishi"};
 const Names kMemorising{"fraMondai", "cmdShitumon", "lblKaishiJikoku"};
 const Names kTimedOut{"cmdShitumon", "lblTimeOver", "lblKaishiJikoku"};
@@ -72,36 +66,16 @@ struct Drill {
   std::shared_ptr<SuujiretuWindow> w;
 };
 
-std::string kotae(const std::string& seikai, const std::string& typed) {
-  if (seikai == typed) return "（前問題）\r\n○";
-  return "（前問題）\r\n正解は　　" + seikai + "\r\nあなた　　" + typed;
-}
-
-TEST(SuujiretuWindow, TheHeaderSpacesTheColumns) {
-  for (int variant : {0, 1}) {
-    SCOPED_TRACE(variant);
-    Drill d(variant);
-    EXPECT_FALSE(d.w->has("lblSuuji", d.count));
-    const char* numbers[] = {"１", "２", "３", "４", "５", "６"};
-    std::string header = "　１";
-    for (int k = 1; k < d.count; ++k) header += spaces(9) + numbers[k];
-    header += spaces(2) + "（数字列番号）";
-    d.w->click("cmdKaishi");
-    EXPECT_EQ(d.c("fraMondai").caption(), header);
-    EXPECT_EQ(header.size() / 3, d.count == 4 ? 41u : 61u);
-  }
-}
-
 TEST(SuujiretuWindow, DigitsDisappearAtTheFirstTickPastTheChosenTime) {
   struct Case {
     int option;  // -1: none selected
     int seconds;
   };
-  for (int variant : {0, 1}) {
-    for (const Case c : {Case{-1, 20}, Case{0, 10}, Case{1, 15}, Case{2, 20}}) {
-      SCOPED_TRACE(std::to_string(variant) + " option " + std::to_string(c.option));
-      Drill d(variant);
-      if (c.option >= 0) d.w->click("Option1", c.option);
+  for (const Case c : {Case{-1, 20}, Case{0, 10}, Case{1, 15}, Case{2, 20}}) {
+    SCOPED_TRACE(c.option);
+    Drill d(0);
+    if (c.option >= 0) d.w->click("Option1", c.option);
+    for (int turn = 0; turn < 2; ++turn) {  // each turn keeps its own deadline
       d.w->click("cmdKaishi");
       d.wait(c.seconds);
       EXPECT_EQ(d.shown(), kMemorising);
@@ -111,42 +85,31 @@ TEST(SuujiretuWindow, DigitsDisappearAtTheFirstTickPastTheChosenTime) {
       d.w->click("cmdShitumon");
       d.wait(3);
       EXPECT_EQ(d.shown(), kAnswering);
-      // The next turn keeps its own deadline.
       d.answer("");
       d.wait(100);
-      d.w->click("cmdKaishi");
-      d.wait(c.seconds);
-      EXPECT_EQ(d.shown(), kMemorising);
-      d.wait(1);
-      EXPECT_EQ(d.shown(), kTimedOut);
     }
   }
 }
 
 TEST(SuujiretuWindow, NoTimeOverNoticeOnceAskedOrWithNoTurn) {
-  for (int variant : {0, 1}) {
-    SCOPED_TRACE(variant);
-    Drill d(variant);
-    d.w->click("Option1", 0);
-    d.w->click("cmdKaishi");
-    d.wait(3);
-    d.w->click("cmdShitumon");
-    d.wait(30);
-    EXPECT_EQ(d.shown(), kAnswering);
-    // A parked deadline runs out a day after an answer or after load.
-    d.answer("1");
-    d.wait(1);
-    d.t.clock.advance(86400);
-    d.wait(1);
-    EXPECT_EQ(d.shown(), kResult);
-    Drill idle(variant);
-    idle.t.clock.advance(86401);
-    idle.wait(1);
-    EXPECT_EQ(idle.shown(), kIdle);
-  }
+  Drill d(1);
+  d.w->click("Option1", 0);
+  d.w->click("cmdKaishi");
+  d.wait(3);
+  d.w->click("cmdShitumon");
+  d.wait(30);
+  EXPECT_EQ(d.shown(), kAnswering);
+  d.answer("1");
+  d.t.clock.advance(86400);
+  d.wait(1);
+  EXPECT_EQ(d.shown(), kResult);
+  Drill idle(1);
+  idle.t.clock.advance(86401);
+  idle.wait(1);
+  EXPECT_EQ(idle.shown(), kIdle);
 }
 
-// Scripted draws: the digits, then the sort keys.
+// Scripted draws: the digits, then the sort keys, drawn from 1 … 1000.
 struct Turn {
   int variant;
   std::vector<double> draws;
@@ -157,16 +120,18 @@ struct Turn {
 
 const std::vector<Turn>& turns() {
   static const std::vector<Turn> all{
+      // The first two keys are both 1000: they keep their order.
       {0,
-       {0.75, 0.25, 0.95, 0.45, 0.2005, 0.4005, 0.1005, 0.3005},
+       {0.75, 0.25, 0.95, 0.45, 0.9995, 0.9990005, 0.1005, 0.3005},
        {"7", "2", "9", "4"},
-       "数字列番号\r\n" + spaces(7) + "3、1、4、2　の順に数字を答えなさい",
-       "9742"},
+       "数字列番号\r\n　　　　　　　3、4、1、2　の順に数字を答えなさい",
+       "9472"},
       {1,
        {0.35, 0.05, 0.85, 0.55, 0.15, 0.95, 0.4505, 0.1505, 0.5505, 0.6505, 0.2505, 0.3505},
        {"3", "0", "8", "5", "1", "9"},
-       "数字列番号\r\n" + spaces(7) + "2、5番目の２桁の数値と、\r\n" + spaces(7) +
-           "6、1番目の２桁の数値の\r\n" + spaces(19) + "合計を答えなさい",
+       "数字列番号\r\n　　　　　　　2、5番目の２桁の数値と、\r\n　　　　　　　6、1番目の２桁の数値"
+       "の"
+       "\r\n　　　　　　　　　　　　　　　　　　　合計を答えなさい",
        "94"},
   };
   return all;
@@ -177,7 +142,6 @@ TEST(SuujiretuWindow, WholeTurnThroughEveryState) {
     SCOPED_TRACE(turn.seikai);
     Drill d(turn.variant, turn.draws);
     EXPECT_EQ(d.shown(), kIdle);
-    EXPECT_EQ(d.w->caption(), "記憶・数字列");
     EXPECT_TRUE(d.c("lblSetumei").caption().starts_with(std::string(kSetumeiFirstLine) + "\r\n②"));
 
     d.w->click("cmdKaishi");
@@ -186,6 +150,7 @@ TEST(SuujiretuWindow, WholeTurnThroughEveryState) {
     std::vector<std::string> digits;
     for (int k = 0; k < d.count; ++k) digits.push_back(d.c("lblSuuji", k).caption());
     EXPECT_EQ(digits, turn.digits);
+    EXPECT_FALSE(d.w->has("lblSuuji", d.count));
 
     d.wait(4);
     d.w->click("cmdShitumon");
@@ -199,19 +164,13 @@ TEST(SuujiretuWindow, WholeTurnThroughEveryState) {
     d.answer(turn.seikai);
     EXPECT_EQ(d.shown(), kResult);
     EXPECT_EQ(d.focus(), "cmdKaishi");
-    EXPECT_EQ(d.c("lblKotae").caption(), kotae(turn.seikai, turn.seikai));
+    EXPECT_EQ(d.c("lblKotae").caption(), "（前問題）\r\n○");
     EXPECT_EQ(d.c("lblKeikaJikan").caption(), "経過時間　13秒");
     EXPECT_EQ(d.c("txtAnswer").text(), turn.seikai);
 
-    d.wait(5);
     d.w->click("cmdKaishi");
     EXPECT_EQ(d.shown(), kMemorising);
     EXPECT_EQ(d.c("txtAnswer").text(), "");
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(d.c("Option1", i).visible());
-    EXPECT_EQ(d.c("lblGenzaiJikoku").caption(), "現在の時刻　10:00:18");
-    d.w->click("cmdToMain");
-    EXPECT_EQ(d.t.navigator.calls,
-              (std::vector<std::string>{"show frm1Main", "unload " + d.w->name()}));
   }
 }
 
@@ -219,9 +178,10 @@ TEST(SuujiretuWindow, JudgesTheTypedTextExactlyAndAgainOnEnter) {
   struct Case {
     std::size_t turn;
     std::string typed;
+    bool right;
   };
-  const std::vector<Case> cases{{0, "9742"}, {0, "９７４２"}, {0, ""},     {0, " 9742"}, {0, "974"},
-                                {1, "94"},   {1, "094"},      {1, "９４"}, {1, "94 "},   {1, ""}};
+  const std::vector<Case> cases{{0, "9472", true}, {0, "９４７２", false}, {0, " 9472", false},
+                                {1, "94", true},   {1, "094", false},      {1, "", false}};
   for (const auto& c : cases) {
     const Turn& turn = turns().at(c.turn);
     SCOPED_TRACE("'" + c.typed + "' for " + turn.seikai);
@@ -230,15 +190,16 @@ TEST(SuujiretuWindow, JudgesTheTypedTextExactlyAndAgainOnEnter) {
     d.w->click("cmdShitumon");
     d.wait(2);
     d.answer(c.typed);
-    EXPECT_EQ(d.c("lblKotae").caption(), kotae(turn.seikai, c.typed));
+    EXPECT_EQ(d.c("lblKotae").caption(),
+              c.right ? "（前問題）\r\n○"
+                      : "（前問題）\r\n正解は　　" + turn.seikai + "\r\nあなた　　" + c.typed);
     EXPECT_EQ(d.c("lblKeikaJikan").caption(), "経過時間　2秒");
     // Enter again in the result judges the same question, timed from the same start.
     d.wait(40);
     d.answer(turn.seikai);
-    EXPECT_EQ(d.c("lblKotae").caption(), kotae(turn.seikai, turn.seikai));
+    EXPECT_EQ(d.c("lblKotae").caption(), "（前問題）\r\n○");
     EXPECT_EQ(d.c("lblKeikaJikan").caption(), "経過時間　42秒");
     EXPECT_EQ(d.t.random.draws(), turn.draws.size());
-    EXPECT_EQ(d.shown(), kResult);
   }
 }
 
