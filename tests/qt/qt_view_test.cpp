@@ -42,11 +42,8 @@ class Sample final : public Form {
               button("cmdGo", "別のじゃんけんをする", {3000, 150, 1455, 735})}) {
     setCaption("試験");
     setClientSize(6000, height);
-    setHub(true);
-    onKeyPress("txtAnswer", [this](int key) {
-      keys.push_back(key);
-      typedAtEnter = control("txtAnswer").text();
-    });
+    onKeyPress("txtAnswer",
+               [this](int key) { keys.emplace_back(key, control("txtAnswer").text()); });
     onClick("cmdGo", [this] { ++clicks; });
     onTick([this] { ++ticks; });
   }
@@ -54,8 +51,7 @@ class Sample final : public Form {
   static void add(FormRegistry& registry, int height = 4500) {
     registry.add("frmSample", [=](Services& s) { return std::make_shared<Sample>(s, height); });
   }
-  std::vector<int> keys;
-  std::string typedAtEnter;
+  std::vector<std::pair<int, std::string>> keys;  // and the text as the key came
   int ticks = 0;
   int clicks = 0;
 };
@@ -77,7 +73,6 @@ TEST_F(SampleWindow, TheFormsChangesReachTheWidgetsAndTheScreenReader) {
   EXPECT_EQ(widget("cmdGo")->geometry(), QRect(200, 10, 97, 49));
   auto* label = widget<LabelWidget>("lblOut");
   EXPECT_EQ(label->caption(), QStringLiteral("一行目\n二行目"));  // CR LF is a line break
-  EXPECT_EQ(label->layout().lineCount(), 2);
   EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0x80, 0, 0));
   const auto name = [&](std::string_view control, int index = -1) {
     return accessible(widget(control, index))->text(QAccessible::Name).toStdString();
@@ -94,8 +89,6 @@ TEST_F(SampleWindow, TheFormsChangesReachTheWidgetsAndTheScreenReader) {
   form.control("lblOut").setAccessibleName("名前");
   form.control("optMe", 1).setAccessibleName("名前");
   EXPECT_TRUE(name("txtAnswer") == "名前" && name("optMe", 1) == "名前");
-  form.control("lblOut").hide();
-  EXPECT_FALSE(label->isVisible());
 }
 
 // Enter reaches the form from an answer box as 13, and presses a button.
@@ -104,8 +97,7 @@ TEST_F(SampleWindow, EnterReachesTheHandlerAsThirteenOrPressesTheButton) {
   EXPECT_FALSE(box->testAttribute(Qt::WA_InputMethodEnabled));
   QTest::keyClicks(box, QStringLiteral("12"));
   QTest::keyClick(box, Qt::Key_Return);
-  EXPECT_EQ(form.keys, (std::vector<int>{'1', '2', 13}));
-  EXPECT_EQ(form.typedAtEnter, "12");
+  EXPECT_EQ(form.keys, (decltype(form.keys){{'1', ""}, {'2', "1"}, {13, "12"}}));
   EXPECT_EQ(box->text(), QStringLiteral("12"));  // Enter types nothing
   form.control("txtAnswer").setText("");
   EXPECT_TRUE(box->text().isEmpty());
@@ -114,22 +106,19 @@ TEST_F(SampleWindow, EnterReachesTheHandlerAsThirteenOrPressesTheButton) {
   EXPECT_EQ(form.clicks, 2);
 }
 
-// A click, or a screen reader's press or toggle on an option it can see,
-// chooses it in the form.
-TEST_F(SampleWindow, OptionButtonsSitInTheirFrameAndMirrorTheModel) {
-  auto* pip0 = widget<QRadioButton>("optMe", 0);
+// An option sits in its frame; a screen reader's press or toggle chooses it
+// in the form, once the form shows it.
+TEST_F(SampleWindow, AScreenReaderChoosesAnOptionItCanSee) {
   auto* pip1 = widget<QRadioButton>("optMe", 1);
-  EXPECT_EQ(pip0->parentWidget(), widget("fraDie"));
+  EXPECT_EQ(pip1->parentWidget(), widget("fraDie"));
   Control& option = form.control("optMe", 1);
-  const auto act = [&](const QString& action) {
-    accessible(pip1)->actionInterface()->doAction(action);
-    QApplication::processEvents();
-  };
   option.hide();
-  act(QAccessibleActionInterface::pressAction());
+  accessible(pip1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QApplication::processEvents();
   EXPECT_FALSE(option.selected());
   option.show();
-  act(QAccessibleActionInterface::toggleAction());
+  accessible(pip1)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  QApplication::processEvents();
   EXPECT_TRUE(option.selected() && pip1->isChecked());
 }
 
@@ -196,13 +185,12 @@ TEST_F(MenuWindow, TheMenuOpensFromTheKeyboard) {
   QTest::keyClick(menu, Qt::Key_F10);
   EXPECT_EQ(opened(), QStringLiteral("ハルモ"));
   QWidget* focused = menu->focusWidget();  // "終了": the key passes it by
-  QTest::keyPress(focused, Qt::Key_Alt, Qt::AltModifier);
-  QTest::keyRelease(focused, Qt::Key_Alt, Qt::NoModifier);
-  EXPECT_EQ(opened(), QStringLiteral("ハルモ"));
-  QTest::keyPress(focused, Qt::Key_Alt, Qt::AltModifier);
-  QTest::keyClick(focused, Qt::Key_X, Qt::AltModifier);
-  QTest::keyRelease(focused, Qt::Key_Alt, Qt::NoModifier);
-  EXPECT_EQ(opened(), QString());
+  for (const bool alone : {true, false}) {
+    QTest::keyPress(focused, Qt::Key_Alt, Qt::AltModifier);
+    if (!alone) QTest::keyClick(focused, Qt::Key_X, Qt::AltModifier);
+    QTest::keyRelease(focused, Qt::Key_Alt, Qt::NoModifier);
+    EXPECT_EQ(opened(), alone ? QStringLiteral("ハルモ") : QString());
+  }
 }
 
 // The keys choose the size, by quarters up to twice the design, for the
