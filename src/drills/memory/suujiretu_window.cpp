@@ -1,6 +1,5 @@
 #include "drills/memory/suujiretu_window.h"
 
-#include <stdexcept>
 #include <vector>
 
 #include "ui/controls.h"
@@ -82,8 +81,6 @@ drills::DrillFrame frameOf(const SuujiretuVariant& v) {
 
 std::vector<ui::ControlSpec> controlTable(const SuujiretuVariant& v) {
   using namespace ui;
-  if (v.digitCount < 4 || v.digitCount > kMaxSuuji || !v.question || !v.answer)
-    throw std::logic_error(std::string(v.info.formName) + ": incomplete digit-sequence variant");
   std::vector<ControlSpec> rows{
       label("Label1", v.title, {3480, 240, 3015, 615}).bold(21.75).colour(colours::Red),
       label("lblSetumei", "", {2760, 960, 3975, 735}),
