@@ -106,18 +106,18 @@ TEST_F(SampleWindow, EnterReachesTheHandlerAsThirteenOrPressesTheButton) {
   EXPECT_EQ(form.clicks, 2);
 }
 
-// An option sits in its frame; a screen reader's press or toggle chooses it
+// An option sits in its frame; a screen reader's toggle or press chooses it
 // in the form, once the form shows it.
 TEST_F(SampleWindow, AScreenReaderChoosesAnOptionItCanSee) {
   auto* pip1 = widget<QRadioButton>("optMe", 1);
   EXPECT_EQ(pip1->parentWidget(), widget("fraDie"));
   Control& option = form.control("optMe", 1);
   option.hide();
-  accessible(pip1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  accessible(pip1)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
   QApplication::processEvents();
   EXPECT_FALSE(option.selected());
   option.show();
-  accessible(pip1)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  accessible(pip1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   QApplication::processEvents();
   EXPECT_TRUE(option.selected() && pip1->isChecked());
 }
@@ -164,8 +164,8 @@ TEST_F(MenuWindow, MenuItemsFollowTheFormAndReachIt) {
   QAccessibleInterface* kankyo = bar->child(1);
   EXPECT_TRUE(kankyo->state().invisible);  // at every load
   form.control("mnuKankyo").show();
-  form.control("mnuKankyo").setCaption("環境");
   EXPECT_FALSE(kankyo->state().invisible);
+  form.control("mnuKankyo").setCaption("環境");
   EXPECT_EQ(kankyo->text(QAccessible::Name), QStringLiteral("環境"));
   menu->actionFor({"mnuHarumo"})->trigger();
   QApplication::processEvents();
