@@ -21,7 +21,6 @@ using ui::testing::onScreen;
 struct Puzzle {
   std::vector<std::string> saki;  // centre + X
   std::vector<std::string> ato;   // X + centre
-  std::string sakiCount{}, atoCount{};
 };
 
 const Puzzle kYama{{"山道", "山林", "山頂"}, {"登山", "火山", "下山"}};
@@ -29,26 +28,18 @@ const Puzzle kKawa{{"川岸", "川上"}, {"小川", "河川"}};
 const Puzzle kMixed{{"海辺", "空港", "花火"}, {"大海", "青空"}};
 const Puzzle kOnlyOne{{"森林"}, {"青森", "大森"}};
 
-// One line of "二字熟語.csv": sequence number, 30 saki slots, saki count, 30
-// ato slots, ato count.
-std::string line(int seq, const Puzzle& p) {
+// "二字熟語.csv": each record a sequence number, 30 saki slots and their
+// count, 30 ato slots and their count.
+std::string file(const std::vector<Puzzle>& puzzles) {
   auto slots = [](const std::vector<std::string>& list) {
     std::string out;
     for (std::size_t i = 0; i < data::kMaxCompounds; ++i)
       out += "," + (i < list.size() ? list[i] : std::string());
-    return out;
+    return out + "," + std::to_string(list.size());
   };
-  auto count = [](const std::string& given, const std::vector<std::string>& list) {
-    return given.empty() ? std::to_string(list.size()) : given;
-  };
-  return std::to_string(seq) + slots(p.saki) + "," + count(p.sakiCount, p.saki) + slots(p.ato) +
-         "," + count(p.atoCount, p.ato) + "\r\n";
-}
-
-std::string file(const std::vector<Puzzle>& puzzles) {
   std::string text;
   for (std::size_t i = 0; i < puzzles.size(); ++i)
-    text += line(static_cast<int>(i + 1), puzzles[i]);
+    text += std::to_string(i + 1) + slots(puzzles[i].saki) + slots(puzzles[i].ato) + "\r\n";
   return text;
 }
 
