@@ -77,9 +77,8 @@ FormWindow* WindowPool::take(const Form& form) {
   const int percent = chosenPercent();
   const qint64 area =
       qint64(toPixels(form.clientWidth(), percent)) * toPixels(form.clientHeight(), percent);
-  const auto settled = Clock::now() - kSettle;
   auto it = std::find_if(spares_.begin(), spares_.end(),
-                         [&](const Spare& s) { return s.at <= settled && holds(s.picture, area); });
+                         [&](const Spare& s) { return s.settled && holds(s.picture, area); });
   if (it == spares_.end()) return new FormWindow();
   FormWindow* window = it->window;
   spares_.erase(it);
@@ -95,7 +94,11 @@ void WindowPool::close(FormWindow* window) {
   // Deleting forty controls at once would hold back the paint of the window
   // opened in their place.
   if (QWidget* old = window->release()) QTimer::singleShot(250, window, [old] { delete old; });
-  spares_.push_back({window, picture, Clock::now()});
+  spares_.push_back({window, picture, false});
+  QTimer::singleShot(kSettle, window, [this, window] {
+    for (Spare& s : spares_)
+      if (s.window == window) s.settled = true;
+  });
   if (spares_.size() > kSpares) {
     // The window may be inside one of its own slots right now.
     spares_.front().window->deleteLater();
@@ -119,7 +122,7 @@ void WindowPool::prepareSpare(QSize size) {
     }
     store->endPaint();
   }
-  spares_.push_back({window, areaOf(size), {}});
+  spares_.push_back({window, areaOf(size), true});
   while (spares_.size() > kSpares) {
     delete spares_.front().window;
     spares_.erase(spares_.begin());

@@ -35,24 +35,25 @@ class WindowPool final {
   // Hides the window and keeps it for a later form, or lets it go.
   void close(FormWindow* window);
 
+  // Windows kept, at most this many: the menu's size, half of it, one more.
+  static constexpr std::size_t kSpares = 3;
+
  private:
-  using Clock = std::chrono::steady_clock;
   struct Spare {
     FormWindow* window;
-    qint64 picture;        // pixels the windowing system holds for it
-    Clock::time_point at;  // when it was put aside
+    qint64 picture;  // pixels the windowing system holds for it
+    bool settled;    // put aside long enough ago to be shown again
   };
   FormWindow* take(const Form& form);
   void prepareSpare(QSize size);
   void deferTitle(FormWindow* window);
 
-  // Windows kept, at most this many: the menu's size, half of it, one more.
-  static constexpr std::size_t kSpares = 3;
   // Long enough for the first window to have painted, shorter than anyone
   // takes to read it and click.
   static constexpr int kPrepareAfterMs = 300;
   // A window closed no earlier than this is not shown again: hidden and
-  // shown at once, it stays the same window to the desktop.
+  // shown at once, it stays the same window to the desktop. Timed by the
+  // event loop, as everything else the pool waits for.
   static constexpr std::chrono::milliseconds kSettle{100};
 
   std::vector<Spare> spares_;
