@@ -1,7 +1,10 @@
 // zunobi-soak: random use of every window, with the data that ships, the
 // largest data and broken data, checking after every action what must hold.
 //
-//   zunobi-soak [--actions N] [--seed S] [--data shipped,largest,broken]
+//   zunobi-soak [--view] [--actions N] [--seed S] [--data shipped,largest,broken]
+//
+// With --view the input goes through the real windows, on Qt's offscreen
+// platform, and the view is checked against the forms after every action.
 //
 // The shipped data is taken from the folder the program lies in; every data
 // set is a copy in a scratch folder, so the preparation window's writes touch
@@ -10,21 +13,43 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "data/folders.h"
 #include "soak/data_sets.h"
 #include "soak/soak.h"
+#include "soak/view_soak.h"
 
 namespace {
 
 using namespace zunobi;
 
 int usage() {
-  std::fprintf(stderr,
-               "usage: zunobi-soak [--actions N] [--seed S] [--data shipped,largest,broken]\n");
+  std::fprintf(
+      stderr,
+      "usage: zunobi-soak [--view] [--actions N] [--seed S] [--data shipped,largest,broken]\n");
   return 2;
+}
+
+double megabytes(std::int64_t bytes) { return static_cast<double>(bytes) / (1 << 20); }
+
+void printView(const soak::ViewFigures& v) {
+  std::printf("view actions of its own (keys, accessibility, clicks anywhere): %llu\n",
+              static_cast<unsigned long long>(v.viewActions));
+  std::printf("resident memory: %.1f MB at the start", megabytes(v.rssStart));
+  if (v.baselineAt)
+    std::printf(", %.1f MB after %llu actions", megabytes(v.rssBaseline),
+                static_cast<unsigned long long>(v.baselineAt));
+  std::printf(", %.1f MB at the end\n", megabytes(v.rssEnd));
+  std::printf(
+      "live QObjects: %lld at the start, %lld at the end; with the menu alone: at most %lld "
+      "before, %lld after\n",
+      static_cast<long long>(v.objectsStart), static_cast<long long>(v.objectsEnd),
+      static_cast<long long>(v.objectsAtRestBefore), static_cast<long long>(v.objectsAtRestAfter));
+  if (v.qtWarnings)
+    std::printf("Qt warnings: %llu\n", static_cast<unsigned long long>(v.qtWarnings));
 }
 
 bool wanted(const std::string& list, const char* name) {
@@ -37,8 +62,11 @@ int main(int argc, char** argv) {
   std::uint64_t actions = 100000;
   std::uint32_t seed = 1;
   std::string which = "shipped,largest,broken";
+  bool view = false;
   for (int i = 1; i < argc; ++i) {
-    if (!std::strcmp(argv[i], "--actions") && i + 1 < argc)
+    if (!std::strcmp(argv[i], "--view"))
+      view = true;
+    else if (!std::strcmp(argv[i], "--actions") && i + 1 < argc)
       actions = std::strtoull(argv[++i], nullptr, 10);
     else if (!std::strcmp(argv[i], "--seed") && i + 1 < argc)
       seed = static_cast<std::uint32_t>(std::strtoul(argv[++i], nullptr, 10));
@@ -69,7 +97,11 @@ int main(int argc, char** argv) {
     if (done % 100000 == 0)
       std::fprintf(stderr, "  %llu actions\n", static_cast<unsigned long long>(done));
   };
-  const soak::SoakReport r = soak::runSoak(options);
+  std::optional<soak::ViewSoak> viewSoak;
+  if (view) options.hands = &viewSoak.emplace(argc, argv).hands();
+  soak::SoakReport r = soak::runSoak(options);
+  if (viewSoak)
+    if (std::string broken = viewSoak->hands().finish(r); r.ok()) r.failure = broken;
 
   std::printf("actions: %llu in %.1f s, %.0f actions per second (seed %u)\n",
               static_cast<unsigned long long>(r.actions), r.seconds,
@@ -81,7 +113,11 @@ int main(int argc, char** argv) {
   for (const auto& [name, n] : r.visitsByWindow)
     std::printf("  %-22s %llu visits\n", name.c_str(), static_cast<unsigned long long>(n));
   for (const auto& [name, n] : r.actionsByDataSet)
-    std::printf("  data %-24s %llu actions\n", name.c_str(), static_cast<unsigned long long>(n));
+    std::printf("  data %-24s %llu actions, %llu visits\n", name.c_str(),
+                static_cast<unsigned long long>(n),
+                static_cast<unsigned long long>(
+                    r.visitsByDataSet.count(name) ? r.visitsByDataSet.at(name) : 0));
+  if (viewSoak) printView(viewSoak->hands().figures());
   if (!r.ok()) {
     std::printf("FAILED %s", r.failure.c_str());
     return 1;

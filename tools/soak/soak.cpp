@@ -116,6 +116,18 @@ long numberAfter(const std::string& text, const std::string& key) {
   return after(text, key).value_or(-1);
 }
 
+void Hands::pass(ui::Form& f, std::int64_t ms) {
+  carriedMs_ += ms;
+  soak_->clock.advance(carriedMs_ / 1000);
+  carriedMs_ %= 1000;
+  if (f.timer().running()) f.tick();
+}
+
+void Hands::readMenu(const ui::FormRegistry& registry) {
+  // A view lets the windows prepare ahead while the menu is read.
+  registry.prepareAll();
+}
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -146,8 +158,10 @@ class Soak {
   explicit Soak(const SoakOptions& options)
       : options_(options),
         pick_(options.seed),
-        clock_(ui::DateTime::fromCivil(2026, 12, 6, 9, 0, 0)) {
+        clock_(ui::DateTime::fromCivil(2026, 12, 6, 9, 0, 0)),
+        hands_(options.hands ? options.hands : &modelHands_) {
     if (options_.dataSets.empty()) throw std::invalid_argument("the soak needs a data set");
+    hands_->join({pick_, [this](std::string what) { note(std::move(what)); }, clock_});
     useDataSet(0);
     start();
   }
@@ -174,10 +188,16 @@ class Soak {
     }
     auto loaded = manager_->loadedNames();
     try {
-      if (loaded.size() == 1 && loaded[0] != app::Frm1Main::kName && !kSideWindows.count(loaded[0]))
+      if (hands_->more(*manager_)) {
+        // Done by the hands alone.
+      } else if (loaded.size() == 1 && loaded[0] != app::Frm1Main::kName &&
+                 !kSideWindows.count(loaded[0])) {
         inDrill(loaded[0]);
-      else
+      } else {
         atMenu(loaded);
+      }
+      if (const std::string broken = hands_->check(*manager_, report_); !broken.empty())
+        fail(broken);
     } catch (const std::exception& e) {
       fail(std::string("an exception escaped: ") + e.what());
       return;
@@ -203,14 +223,14 @@ class Soak {
     if (roll < 60) {
       const auto& d = *app::drillInfos()[pick_() % app::drillInfos().size()];
       note("menu: " + std::string(d.menuButton));
-      menu->click(d.menuButton);
+      hands_->click(*menu, {std::string(d.menuButton), -1});
       enteredDrill(std::string(d.formName), menu);
     } else if (roll < 66) {
       note("menu: mnuHarumo");
-      menu->click("mnuHarumo");
+      hands_->click(*menu, {"mnuHarumo", -1});
     } else if (roll < 72) {
       note("menu: Ctrl+Shift+K");
-      menu->shortcut(app::Frm1Main::kKankyoShortcut);
+      hands_->shortcut(*menu, app::Frm1Main::kKankyoShortcut);
     } else if (roll < 90 && !sides.empty()) {
       act(sides[pick_() % sides.size()], [&](ui::Form& f) { clickSome(f, true); });
     } else if (roll < 94) {
@@ -219,23 +239,23 @@ class Soak {
       // The user reads the menu a while: the view lets the windows prepare
       // ahead, and the data may change before the window opens.
       note("menu: waits");
-      manager_->registry().prepareAll();
+      hands_->readMenu(manager_->registry());
       if (pick_() % 2 == 0) {
         // ... and 二字熟語.csv is replaced before the puzzle is opened.
         replaceKanjiFile();
         note("menu: cmdNijiJyukugo");
-        menu->click("cmdNijiJyukugo");
+        hands_->click(*menu, {"cmdNijiJyukugo", -1});
         enteredDrill("frm21NijiJyukugo", menu);
       }
     } else if (roll < 98) {
       note("menu: cmdEnd");
-      menu->click("cmdEnd");
+      hands_->click(*menu, {"cmdEnd", -1});
       if (!manager_->ended() || !manager_->loadedNames().empty())
         fail("終了 left the program running");
     } else {
       const auto& name = loaded[pick_() % loaded.size()];
       note(name + ": close box");
-      manager_->find(name)->close();
+      hands_->closeBox(*manager_->find(name));
     }
   }
 
@@ -251,12 +271,12 @@ class Soak {
     if (roll < 5) {
       note(name + ": back " + ui::ControlId{std::string(frame.backButton), frame.backIndex}.text());
       std::weak_ptr<ui::Form> left = form;
-      form->click(frame.backButton, frame.backIndex);
+      hands_->click(*form, {std::string(frame.backButton), frame.backIndex});
       form.reset();
       wentBack(name, left);
     } else if (roll < 6) {
       note(name + ": close box");
-      form->close();
+      hands_->closeBox(*form);
       if (!manager_->ended()) fail("closing the only window left the program running");
     } else if (roll < 400) {
       clickSome(*form, false);
@@ -274,7 +294,7 @@ class Soak {
         const int w = 300 + static_cast<int>(pick_() % 60000);
         const int h = 300 + static_cast<int>(pick_() % 40000);
         note(name + ": resize " + std::to_string(w) + "x" + std::to_string(h));
-        form->resize(w, h);
+        hands_->resize(*form, w, h);
       } else {
         tickSome(*form);
       }
@@ -311,7 +331,7 @@ class Soak {
     const std::string name = f.name();
     const ui::ControlId id = c.id();
     note(name + ": click " + id.text());
-    f.click(id.name, id.index);
+    hands_->click(f, id);
   }
 
   const ui::Control* someTextBox(const ui::Form& f) {
@@ -332,14 +352,14 @@ class Soak {
     if (pick_() % 8 == 0) {
       // The user selects all and types over it.
       note(f.name() + ": edit " + id.text() + " to \"" + text.substr(0, 40) + "\"");
-      f.control(id.name, id.index).setText(text);
+      hands_->setText(f, id, text);
     } else {
       note(f.name() + ": type \"" + text.substr(0, 40) + "\" into " + id.text());
-      f.type(id.name, text);
+      hands_->type(f, id, text);
     }
     if (pick_() % 2 == 0) {
       note(f.name() + ": Enter in " + id.text());
-      f.pressEnter(id.name);
+      hands_->enter(f, id);
     }
   }
 
@@ -351,7 +371,7 @@ class Soak {
     }
     const ui::ControlId id = box->id();
     note(f.name() + ": Enter in " + id.text());
-    f.pressEnter(id.name);
+    hands_->enter(f, id);
   }
 
   // A tick of the window's timer, as the toolkit would deliver it, with the
@@ -359,32 +379,31 @@ class Soak {
   void tickSome(ui::Form& f) {
     if (!f.timer().running()) {
       // No ticks come; the user waits a while.
-      clock_.advance(static_cast<std::int64_t>(pick_() % 5));
       note(f.name() + ": wait (no timer)");
+      hands_->pass(f, static_cast<std::int64_t>(pick_() % 5) * 1000);
       return;
     }
     const unsigned roll = pick_() % 100;
     const auto now = clock_.now();
     std::string how = "tick";
+    std::int64_t seconds = 0;
     if (roll < 80) {
-      carriedMs_ += f.timer().interval();
-      clock_.advance(carriedMs_ / 1000);
-      carriedMs_ %= 1000;
+      seconds = -1;
     } else if (roll < 88) {
-      clock_.advance(60 - now.second());
+      seconds = 60 - now.second();
       how = "tick across a minute";
     } else if (roll < 93) {
-      clock_.advance(3600 - now.minute() * 60 - now.second());
+      seconds = 3600 - now.minute() * 60 - now.second();
       how = "tick across an hour";
     } else if (roll < 98) {
-      clock_.advance(86400 - now.secondsSinceMidnight() - static_cast<int>(pick_() % 3));
+      seconds = 86400 - now.secondsSinceMidnight() - static_cast<int>(pick_() % 3);
       how = "tick at midnight";
     } else {
-      clock_.advance(static_cast<std::int64_t>(pick_() % 200000));
+      seconds = static_cast<std::int64_t>(pick_() % 200000);
       how = "tick after a long wait";
     }
-    note(f.name() + ": " + how + " at " + clock_.now().timeText());
-    f.tick();
+    note(f.name() + ": " + how + " from " + now.timeText());
+    hands_->pass(f, seconds < 0 ? f.timer().interval() : seconds * 1000);
   }
 
   // --- what must hold -------------------------------------------------------
@@ -392,6 +411,7 @@ class Soak {
   void enteredDrill(const std::string& name, std::shared_ptr<ui::Form>& menu) {
     ++report_.visits;
     ++report_.visitsByWindow[name];
+    ++report_.visitsByDataSet[options_.dataSets[dataSet_].name];
     menu.reset();
     const auto loaded = manager_->loadedNames();
     if (loaded != std::vector<std::string>{name})
@@ -656,6 +676,7 @@ class Soak {
     box_.prompts.clear();
     manager_ = std::make_unique<ui::WindowManager>(
         options_.registry ? *options_.registry : app::formRegistry(), clock_, random_, box_);
+    hands_->started(*manager_);
     note("start: frm1Main");
     manager_->show(app::Frm1Main::kName);
   }
@@ -690,14 +711,15 @@ class Soak {
 
   SoakOptions options_;
   std::mt19937_64 pick_;
+  Hands modelHands_;
   ui::testing::FakeClock clock_;
+  Hands* hands_;
   ui::ClockSeededRandom random_{clock_};
   ui::testing::RecordingMessageBox box_;
   std::unique_ptr<ui::WindowManager> manager_;
   std::optional<data::ScopedProgramFolder> folder_;
   std::size_t dataSet_ = 0;
   std::deque<std::string> recent_;
-  std::int64_t carriedMs_ = 0;
   std::vector<std::pair<std::string, std::optional<std::string>>> changed_;
   std::set<std::string> kanjiAtLoad_;
   std::optional<std::pair<std::string, data::DocumentFile>> removedDocument_;
