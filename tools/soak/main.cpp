@@ -93,9 +93,13 @@ int main(int argc, char** argv) {
       soak::writeBrokenData(shipped, add("broken:" + std::string(soak::nameOf(b))), b);
   if (options.dataSets.empty()) return usage();
 
-  options.progress = [](std::uint64_t done) {
-    if (done % 100000 == 0)
-      std::fprintf(stderr, "  %llu actions\n", static_cast<unsigned long long>(done));
+  options.progress = [view](std::uint64_t done) {
+    if (done % 100000 != 0) return;
+    std::fprintf(stderr, "  %llu actions", static_cast<unsigned long long>(done));
+    if (view)
+      std::fprintf(stderr, ", resident memory %.1f MB, %lld live QObjects",
+                   megabytes(soak::residentBytes()), static_cast<long long>(soak::liveQObjects()));
+    std::fprintf(stderr, "\n");
   };
   std::optional<soak::ViewSoak> viewSoak;
   if (view) options.hands = &viewSoak.emplace(argc, argv).hands();

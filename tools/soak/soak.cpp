@@ -188,16 +188,19 @@ class Soak {
     }
     auto loaded = manager_->loadedNames();
     try {
-      if (hands_->more(*manager_)) {
+      const bool byHands = hands_->more(*manager_);
+      if (byHands) {
         // Done by the hands alone.
-      } else if (loaded.size() == 1 && loaded[0] != app::Frm1Main::kName &&
-                 !kSideWindows.count(loaded[0])) {
+      } else if (drillAlone(loaded)) {
         inDrill(loaded[0]);
       } else {
         atMenu(loaded);
       }
       if (const std::string broken = hands_->check(*manager_, report_); !broken.empty())
         fail(broken);
+      // The hands may have opened a drill their own way.
+      if (const auto now = manager_->loadedNames(); byHands && now != loaded && drillAlone(now))
+        arrived(now[0]);
     } catch (const std::exception& e) {
       fail(std::string("an exception escaped: ") + e.what());
       return;
@@ -409,14 +412,23 @@ class Soak {
   // --- what must hold -------------------------------------------------------
 
   void enteredDrill(const std::string& name, std::shared_ptr<ui::Form>& menu) {
-    ++report_.visits;
-    ++report_.visitsByWindow[name];
-    ++report_.visitsByDataSet[options_.dataSets[dataSet_].name];
     menu.reset();
     const auto loaded = manager_->loadedNames();
     if (loaded != std::vector<std::string>{name})
       fail("the menu's button for " + name + " left " + joined(loaded) + " loaded");
+    arrived(name);
+  }
+
+  void arrived(const std::string& name) {
+    ++report_.visits;
+    ++report_.visitsByWindow[name];
+    ++report_.visitsByDataSet[options_.dataSets[dataSet_].name];
     if (name == "frm21NijiJyukugo") kanjiAtLoad();
+  }
+
+  static bool drillAlone(const std::vector<std::string>& loaded) {
+    return loaded.size() == 1 && loaded[0] != app::Frm1Main::kName &&
+           !kSideWindows.count(loaded[0]);
   }
 
   void wentBack(const std::string& name, const std::weak_ptr<ui::Form>& left) {
@@ -438,8 +450,7 @@ class Soak {
   void check() {
     if (!report_.ok() || manager_->ended()) return;
     const auto loaded = manager_->loadedNames();
-    const bool oneDrill =
-        loaded.size() == 1 && loaded[0] != app::Frm1Main::kName && !kSideWindows.count(loaded[0]);
+    const bool oneDrill = drillAlone(loaded);
     const bool menuAndSides =
         std::count(loaded.begin(), loaded.end(), std::string(app::Frm1Main::kName)) == 1 &&
         std::all_of(loaded.begin(), loaded.end(),
