@@ -166,6 +166,9 @@ TEST(DataCheck, WholeFolders) {
       {"a question file whose first byte is out of date",
        [](Folders& f) { testing::writeBytes(f.work(kNazonazoList), repeat("1,x,B,E,Q\r\n", 3)); },
        1, 0, 1, ".ran: 1番目のレコードが「"},
+      {"a question file of bytes that are not CP932",
+       [](Folders& f) { testing::writeBytes(f.data(kOmoideQuestions), std::string(700, '\xFF')); },
+       2, 0, 2, ".ran: 1番目のレコード：CP932（シフトJIS）の文字として読めないバイトがあります"},
       {"a cut, blank question file",
        [](Folders& f) {
          testing::writeBytes(f.data(kOmoideQuestions), std::string(kRecordLength + 3, ' '));
