@@ -50,9 +50,8 @@ bool parseNumber(std::string_view text, double& out) {
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     ++i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    std::size_t expDigits = 0;
-    while (i < text.size() && isDigit(text[i])) ++i, ++expDigits;
-    if (expDigits == 0) return false;
+    // No digits ("1e") is refused below: from_chars stops before the 'e'.
+    while (i < text.size() && isDigit(text[i])) ++i;
   }
   if (i != text.size()) return false;
   double value = 0.0;
