@@ -84,11 +84,11 @@ TEST(FieldReader, GeneralFieldsThatReadAsNumbers) {
     bool isNumber;
     std::string same;  // a text it equals as the drills compare
   } cases[] = {
-      {"1", true, "1.0"},      {"-12", true, "-12"},      {".5", true, "0.5"},
-      {"1e3", true, "1000"},   {"007", true, "7"},        {"", false, ""},
-      {"1a", false, "1a"},     {"１", false, "１"},       {"-", false, "-"},
-      {"0x10", false, "0x10"}, {"1e999", false, "1e999"}, {"1e", false, "1e"},
-      {"1e+", false, "1e+"},
+      {"1", true, "1.0"},    {"-12", true, "-12"},    {".5", true, "0.5"},
+      {"1e3", true, "1000"}, {"2E2", true, "200"},    {"007", true, "7"},
+      {"", false, ""},       {"1a", false, "1a"},     {"１", false, "１"},
+      {"-", false, "-"},     {"0x10", false, "0x10"}, {"1e999", false, "1e999"},
+      {"1e", false, "1e"},   {"1e+", false, "1e+"},
   };
   for (const auto& c : cases) {
     Field f(c.text);
