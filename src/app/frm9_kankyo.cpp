@@ -33,15 +33,10 @@ Frm9Kankyo::Frm9Kankyo(ui::Services& services)
   onClick("cmdNazonazo", [this] { convert(data::QuizList::Nazonazo); });
 }
 
-Frm9Kankyo::Frm9Kankyo(ui::Services& services, std::string programFolder) : Frm9Kankyo(services) {
-  programFolder_ = std::move(programFolder);
-}
-
 void Frm9Kankyo::onLoad() { control("cmdToMain").setFocus(); }
 
 void Frm9Kankyo::convert(data::QuizList list) {
-  std::string folder = programFolder_ ? *programFolder_ : data::ProgramFolder();
-  control("lblMsg1").setCaption(data::prepareQuestionFile(list, folder).message);
+  control("lblMsg1").setCaption(data::prepareQuestionFile(list, data::ProgramFolder()).message);
 }
 
 }  // namespace zunobi::app

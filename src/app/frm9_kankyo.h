@@ -2,7 +2,6 @@
 // lists. Opened beside the menu; the menu keeps its item hidden.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,8 +15,6 @@ class Frm9Kankyo final : public ui::Form {
   static constexpr std::string_view kName = "frm9Kankyo";
   // Finds its folders from the program's folder.
   explicit Frm9Kankyo(ui::Services& services);
-  // Works on the folders beside `programFolder` instead.
-  Frm9Kankyo(ui::Services& services, std::string programFolder);
 
   // The design's lblMsg1 (18135 twips) would make a window wider than many
   // screens for a few buttons. The label keeps its place and height (two
@@ -30,8 +27,6 @@ class Frm9Kankyo final : public ui::Form {
  private:
   void onLoad() override;
   void convert(data::QuizList list);
-
-  std::optional<std::string> programFolder_;
 };
 
 }  // namespace zunobi::app
