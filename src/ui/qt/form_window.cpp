@@ -477,9 +477,13 @@ void FormWindow::applyClientSize() {
   }
 }
 
-void FormWindow::showCentred() {
+void FormWindow::placeCentred() {
   if (form_ && percent_ != fittingPercent()) rescale();
   centre();
+}
+
+void FormWindow::showCentred() {
+  placeCentred();
   show();
   // The resize event is raised also when the window is first shown.
   if (form_)

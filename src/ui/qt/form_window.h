@@ -40,6 +40,8 @@ class FormWindow final : public QMainWindow, public FormView {
   QAction* actionFor(const ControlId& id) const;
   QWidget* client() const { return client_; }
 
+  // Sized for its form at the size that fits, and centred, not yet shown.
+  void placeCentred();
   void showCentred();
 
   // Enlargement in percent of the design, as drawn now.

@@ -32,8 +32,16 @@ void QtHost::showPending() {
   for (const Form* form : std::exchange(pending_, {})) {
     auto shared = manager_.shared(form->name());
     if (shared.get() != form) continue;
-    // What the windows prepare ahead runs while the first window waits.
-    windows_[form] = pool_.open(std::move(shared), [this] { manager_.registry().prepareAll(); });
+    // What the windows prepare ahead runs while the first window waits; the
+    // pool sizes its windows by fresh instances of every form.
+    windows_[form] = pool_.open(std::move(shared), [this] {
+      const FormRegistry& registry = manager_.registry();
+      registry.prepareAll();
+      std::vector<std::shared_ptr<Form>> forms;
+      for (const std::string& name : registry.names())
+        if (auto f = registry.create(name, manager_.services())) forms.push_back(std::move(f));
+      return forms;
+    });
   }
 }
 

@@ -33,52 +33,52 @@ class TitleAfterFirstPaint final : public QObject {
   QPointer<FormWindow> window_;
 };
 
-qint64 areaOf(QSize size) { return qint64(size.width()) * size.height(); }
-
-// The windowing system keeps a picture's memory for any size that fits it
-// and is more than half of it.
-bool holds(qint64 picture, qint64 area) { return area <= picture && area * 2 > picture; }
+std::pair<int, int> key(QSize size) { return {size.width(), size.height()}; }
 
 }  // namespace
 
 WindowPool::~WindowPool() {
-  for (auto& [window, picture] : pictures_) {
+  for (FormWindow* window : shown_) {
     window->detach();
     delete window;
   }
   for (const Spare& s : spares_) delete s.window;
 }
 
-FormWindow* WindowPool::open(std::shared_ptr<Form> form,
-                             const std::function<void()>& whileWaiting) {
+// The client area at the enlargement chosen: the window's picture follows.
+QSize WindowPool::sizeOf(const Form& form) {
+  const int percent = chosenPercent();
+  return {toPixels(form.clientWidth(), percent), toPixels(form.clientHeight(), percent)};
+}
+
+FormWindow* WindowPool::open(std::shared_ptr<Form> form, const Openable& whileWaiting) {
   const bool hub = form->hub();
+  const QSize size = sizeOf(*form);
   FormWindow* window = take(*form);
   window->attach(std::move(form));
   deferTitle(window);
   window->showCentred();
-  qint64& picture = pictures_[window];
-  if (const qint64 area = areaOf(window->size()); !holds(picture, area)) picture = area;
-  if (hub && !prepared_) {
-    // The windows opened from it will be of more or of less than half its
-    // size: a picture of each is made ready while it is read.
-    prepared_ = true;
-    const QSize whole = window->size();
-    const QSize half(whole.width(), (whole.height() + 1) / 2);
-    QTimer::singleShot(kPrepareAfterMs, &lifetime_, [this, whole, half, whileWaiting] {
-      prepareSpare(whole);
-      prepareSpare(half);
-      if (whileWaiting) whileWaiting();
+  shown_.insert(window);
+  if (hub && preparedAt_ != chosenPercent()) {
+    preparedAt_ = chosenPercent();
+    QTimer::singleShot(kPrepareAfterMs, &lifetime_, [this, size, whileWaiting] {
+      wanted_ = {key(size)};
+      toPrepare_.clear();
+      for (auto& f : whileWaiting ? whileWaiting() : std::vector<std::shared_ptr<Form>>{}) {
+        // The hub's own window serves it again.
+        if (!wanted_.insert(key(sizeOf(*f))).second) continue;
+        toPrepare_.push_back(std::move(f));
+      }
+      prepareNext();
     });
   }
   return window;
 }
 
 FormWindow* WindowPool::take(const Form& form) {
-  const int percent = chosenPercent();
-  const qint64 area =
-      qint64(toPixels(form.clientWidth(), percent)) * toPixels(form.clientHeight(), percent);
+  const QSize size = sizeOf(form);
   auto it = std::find_if(spares_.begin(), spares_.end(),
-                         [&](const Spare& s) { return s.settled && holds(s.picture, area); });
+                         [&](const Spare& s) { return s.settled && s.size == size; });
   if (it == spares_.end()) return new FormWindow();
   FormWindow* window = it->window;
   spares_.erase(it);
@@ -86,47 +86,61 @@ FormWindow* WindowPool::take(const Form& form) {
 }
 
 void WindowPool::close(FormWindow* window) {
-  auto it = pictures_.find(window);
-  if (it == pictures_.end()) return;
-  const qint64 picture = it->second;
-  pictures_.erase(it);
+  if (!shown_.erase(window)) return;
+  const QSize size = window->form() ? sizeOf(*window->form()) : QSize();
   window->hide();
   // Deleting forty controls at once would hold back the paint of the window
   // opened in their place.
   if (QWidget* old = window->release()) QTimer::singleShot(250, window, [old] { delete old; });
-  spares_.push_back({window, picture, false});
+  keep({window, size, false});
   QTimer::singleShot(kSettle, window, [this, window] {
     for (Spare& s : spares_)
       if (s.window == window) s.settled = true;
   });
-  if (spares_.size() > kSpares) {
-    // The window may be inside one of its own slots right now.
-    spares_.front().window->deleteLater();
-    spares_.erase(spares_.begin());
+}
+
+// One window of each size; of sizes no form wants, only the newest.
+void WindowPool::keep(Spare spare) {
+  auto same = std::find_if(spares_.begin(), spares_.end(),
+                           [&](const Spare& s) { return s.size == spare.size; });
+  // The window may be inside one of its own slots right now.
+  if (same != spares_.end()) return spare.window->deleteLater();
+  spares_.push_back(spare);
+  while (spares_.size() > std::clamp<std::size_t>(wanted_.size(), 1, kSpares)) {
+    auto unwanted = std::find_if(spares_.begin(), spares_.end(),
+                                 [&](const Spare& s) { return !wanted_.count(key(s.size)); });
+    auto gone = unwanted != spares_.end() ? unwanted : spares_.begin();
+    gone->window->deleteLater();
+    spares_.erase(gone);
   }
 }
 
-// A hidden window, in the windowing system, with its picture drawn once so
-// that its memory is touched.
-void WindowPool::prepareSpare(QSize size) {
-  auto* window = new FormWindow();
-  window->winId();
-  QBackingStore* store = window->backingStore();
-  if (store && !size.isEmpty()) {
-    store->resize(size);
-    const QRect all(QPoint(0, 0), size);
-    store->beginPaint(all);
-    {
-      QPainter painter(store->paintDevice());
-      painter.fillRect(all, window->palette().window());
+// A hidden window of one form's size, in the windowing system, with the
+// form drawn once into its picture: the memory is touched and the fonts
+// drawn. The form, never loaded, then goes. One a turn of the event loop,
+// so that a click is never held back by more than one.
+void WindowPool::prepareNext() {
+  if (toPrepare_.empty()) return;
+  std::shared_ptr<Form> form = std::move(toPrepare_.back());
+  toPrepare_.pop_back();
+  const QSize size = sizeOf(*form);
+  if (std::none_of(spares_.begin(), spares_.end(),
+                   [&](const Spare& s) { return s.size == size; })) {
+    auto* window = new FormWindow();
+    window->attach(std::move(form));
+    window->placeCentred();
+    window->winId();
+    if (QBackingStore* store = window->backingStore(); store && !window->size().isEmpty()) {
+      const QRect all(QPoint(0, 0), window->size());
+      store->resize(all.size());
+      store->beginPaint(all);
+      window->render(store->paintDevice());
+      store->endPaint();
     }
-    store->endPaint();
+    delete window->release();
+    keep({window, size, true});
   }
-  spares_.push_back({window, areaOf(size), true});
-  while (spares_.size() > kSpares) {
-    delete spares_.front().window;
-    spares_.erase(spares_.begin());
-  }
+  QTimer::singleShot(0, &lifetime_, [this] { prepareNext(); });
 }
 
 void WindowPool::deferTitle(FormWindow* window) {

@@ -1,18 +1,19 @@
 // Which window a form is shown in, for speed: most of a first paint goes
-// on touching the fresh memory of a new window's picture, in the program
-// and again in the X server. Closed windows are kept hidden for the next
-// forms, and while a window that others open from waits, windows with
-// pictures of its size and of half of it are made ready. A form never
-// takes a window that is on screen or was just closed: a screen reader
-// hears of a window only when one appears.
+// on memory new to the program and to the X server, which a window's
+// picture takes anew whenever its size changes. So a form is shown in a
+// hidden window already of its size, painted once: closed windows are kept
+// hidden, one of each size, and while a window that others open from
+// waits, one is made for each size of the windows that may open. A form
+// never takes a window that is on screen or was just closed: a screen
+// reader hears of a window only when one appears.
 #pragma once
 
 #include <QObject>
 #include <QSize>
 #include <chrono>
 #include <functional>
-#include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "ui/form.h"
@@ -23,29 +24,36 @@ class FormWindow;
 
 class WindowPool final {
  public:
+  // Fresh instances, never loaded, of the forms that may open.
+  using Openable = std::function<std::vector<std::shared_ptr<Form>>()>;
+
   WindowPool() = default;
   ~WindowPool();
   WindowPool(const WindowPool&) = delete;
   WindowPool& operator=(const WindowPool&) = delete;
 
-  // Shows `form` centred in a kept window whose picture serves it, or in a
-  // new one. For a form others open from, `whileWaiting` runs once a run,
-  // when the spares are made.
-  FormWindow* open(std::shared_ptr<Form> form, const std::function<void()>& whileWaiting);
+  // Shows `form` centred in a kept window of its size, or in a new one. For
+  // a form others open from, `whileWaiting` runs a little later, and a
+  // window is made for each size of the forms it gives (once for each
+  // enlargement).
+  FormWindow* open(std::shared_ptr<Form> form, const Openable& whileWaiting);
   // Hides the window and keeps it for a later form, or lets it go.
   void close(FormWindow* window);
 
-  // Windows kept, at most this many: the menu's size, half of it, one more.
-  static constexpr std::size_t kSpares = 3;
+  // Windows kept, at most this many: one of each size of the program's
+  // windows, which are fewer.
+  static constexpr std::size_t kSpares = 16;
 
  private:
   struct Spare {
     FormWindow* window;
-    qint64 picture;  // pixels the windowing system holds for it
-    bool settled;    // put aside long enough ago to be shown again
+    QSize size;    // of the client area, in pixels
+    bool settled;  // put aside long enough ago to be shown again
   };
+  static QSize sizeOf(const Form& form);
   FormWindow* take(const Form& form);
-  void prepareSpare(QSize size);
+  void keep(Spare spare);
+  void prepareNext();
   void deferTitle(FormWindow* window);
 
   // Long enough for the first window to have painted, shorter than anyone
@@ -57,9 +65,12 @@ class WindowPool final {
   static constexpr std::chrono::milliseconds kSettle{100};
 
   std::vector<Spare> spares_;
-  std::map<FormWindow*, qint64> pictures_;  // of the windows on screen
-  bool prepared_ = false;
-  QObject lifetime_;  // ends the queued work with the pool
+  std::set<FormWindow*> shown_;
+  // The sizes of the forms that may open, and those yet to be made ready.
+  std::set<std::pair<int, int>> wanted_;
+  std::vector<std::shared_ptr<Form>> toPrepare_;
+  int preparedAt_ = 0;  // the enlargement the spares were made for
+  QObject lifetime_;    // ends the queued work with the pool
 };
 
 }  // namespace zunobi::ui::qt
