@@ -106,6 +106,13 @@ TEST(Frm21NijiJyukugo, LoadsIdleWithItsBoxesMarkingTheirPlaces) {
   EXPECT_EQ(w.caption("lblJikanEnd") + w.caption("lblCharngeSu"), "");
   for (int i = 0; i < 3; ++i) EXPECT_FALSE(w.f.w->control("optMenu", i).selected());
   EXPECT_TRUE(w.f.w->control("cmdStart").hasFocus());
+  // Left, above, right and below the centre, each in line with it.
+  const auto box = [&](int i) { return w.f.w->control("lblKanji", i).place(); };
+  const ui::Rect centre = box(0);
+  EXPECT_TRUE(box(1).top == centre.top && box(1).left + box(1).width <= centre.left);
+  EXPECT_TRUE(box(2).left == centre.left && box(2).top + box(2).height <= centre.top);
+  EXPECT_TRUE(box(3).top == centre.top && box(3).left >= centre.left + centre.width);
+  EXPECT_TRUE(box(4).left == centre.left && box(4).top >= centre.top + centre.height);
 }
 
 struct Question {
