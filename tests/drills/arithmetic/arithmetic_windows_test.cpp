@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <set>
 
 #include "data/cp932.h"
 #include "data/folders.h"
@@ -227,6 +228,18 @@ TEST(ArithmeticWindows, TheQuestionNumberReadsOutTheQuestion) {
   dice.w->click("cmdKaishi");
   EXPECT_EQ(dice.w->control("lblQsNo").accessibleName(),
             "問題　1　さいころ　４　－　さいころ　５　＝");
+}
+
+// Each of a die's seven pips has a place of its own.
+TEST(ArithmeticWindows, EveryPipOfADieHasItsOwnPlace) {
+  ui::testing::WindowFixture<Frm2KeisanSaikoro> f;
+  for (int d = 0; d < 3; ++d) {
+    std::set<std::pair<int, int>> places;
+    for (int k = 0; k < 7; ++k)
+      places.insert({f.w->control("optMe", 7 * d + k).place().left,
+                     f.w->control("optMe", 7 * d + k).place().top});
+    EXPECT_EQ(places.size(), 7u) << "die " << d;
+  }
 }
 
 }  // namespace
