@@ -105,7 +105,8 @@ TEST(KeisanRun, CountsTenQuestionsAndTheEleventhCallEndsTheRun) {
     EXPECT_EQ(run.MondaiBangou(), 0);
     // Five, not ten on the second pass: a new run counts from zero.
     EXPECT_EQ(run.SummaryText(SummaryLayout::Short), "正解数　　5\r\n所要時間　3：4");
-    EXPECT_EQ(run.SummaryText(SummaryLayout::Long), "問題数　　10\r\n正解数　　5\r\n所要時間　3：4");
+    EXPECT_EQ(run.SummaryText(SummaryLayout::Long),
+              "問題数　　10\r\n正解数　　5\r\n所要時間　3：4");
   }
   EXPECT_EQ(random.draws(), 2u * 10 * 3) << "the ending call draws nothing";
 }

@@ -2,7 +2,6 @@
 // question or chosen dice.
 #pragma once
 
-
 #include "support/draws.h"
 #include "ui/testing.h"
 
