@@ -212,12 +212,12 @@ void ViewHands::key(QWidget* to, int k, Qt::KeyboardModifiers modifiers) {
   QTest::keyClick(to, static_cast<Qt::Key>(k), modifiers);
 }
 
-void ViewHands::typeInto(FormWindow* w, const QString& typed) {
+void ViewHands::typeInto(const ui::Form& f, FormWindow* w, const QString& typed) {
   // Letters, digits and signs from the keyboard; kana, kanji and the like
   // from the input method, a word at a time, where the box takes it.
   QString composed;
   auto commit = [&] {
-    if (composed.isEmpty()) return;
+    if (composed.isEmpty() || windowOf(f) != w) return;
     QWidget* to = w->focusWidget() ? w->focusWidget() : w;
     if (to->testAttribute(Qt::WA_InputMethodEnabled)) {
       QInputMethodEvent event;
@@ -243,7 +243,7 @@ void ViewHands::typeInto(FormWindow* w, const QString& typed) {
     else
       QTest::keyClick(to, static_cast<char>(c));
     time_.settle();
-    if (!windowOf(*w->form())) return;  // the key closed the window
+    if (windowOf(f) != w) return;  // the key closed the window
   }
   commit();
 }
@@ -253,7 +253,7 @@ void ViewHands::type(ui::Form& f, const ui::ControlId& id, const std::string& ty
   if (!w) return;
   clickWidget(w, w->widgetFor(id));
   time_.settle();
-  if (windowOf(f) == w) typeInto(w, text(typed));
+  if (windowOf(f) == w) typeInto(f, w, text(typed));
 }
 
 void ViewHands::setText(ui::Form& f, const ui::ControlId& id, const std::string& s) {

@@ -81,7 +81,8 @@ class ViewHands final : public Hands {
   void clickWidget(ui::qt::FormWindow* w, QWidget* widget);
   void clickMenu(ui::qt::FormWindow* w, const ui::ControlId& id);
   void key(QWidget* to, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-  void typeInto(ui::qt::FormWindow* w, const QString& text);
+  // Into the window of `f` while it stays on screen.
+  void typeInto(const ui::Form& f, ui::qt::FormWindow* w, const QString& text);
   void viewKeys(ui::qt::FormWindow* w);
   void accessibleAction(ui::qt::FormWindow* w);
   void settleOrFail();
