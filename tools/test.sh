@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the plain build, then the same
 # suite under AddressSanitizer and UndefinedBehaviorSanitizer, a soak of
-# random use under both, the fuzz targets over their corpora, the Debian
+# random use under both (through the form model, and through the real
+# windows), the fuzz targets over their corpora, the Debian
 # package checked by lintian, and the screenshots under Xvfb.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -31,6 +32,12 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0" \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   "$root/build-asan/bin/zunobi-soak" --actions 100000
+
+echo "== view soak: 50000 random actions through the real windows, with sanitizers"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0" \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  "$root/build-asan/bin/zunobi-soak" --view --actions 50000
 
 if [[ -x "$root/fuzz/run.sh" || -f "$root/fuzz/run.sh" ]]; then
   echo "== fuzz targets"
