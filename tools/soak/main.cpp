@@ -47,7 +47,7 @@ void printView(const soak::ViewFigures& v) {
               static_cast<long long>(v.objectsStart), static_cast<long long>(v.objectsEnd));
   std::printf(
       "with the menu alone, before the baseline and since: at most %.1f and %.1f MB "
-      "resident, %lld and %lld live QObjects\n",
+      "resident, %lld and %lld live QObjects besides the spare windows\n",
       megabytes(v.restBefore.rss), megabytes(v.restAfter.rss),
       static_cast<long long>(v.restBefore.objects), static_cast<long long>(v.restAfter.objects));
   if (v.qtWarnings)

@@ -37,9 +37,9 @@ struct ViewFigures {
   // every window, and ten thousand actions); 0 while not taken.
   std::uint64_t baselineAt = 0;
   std::int64_t objectsStart = 0, objectsEnd = 0;
-  // Live objects and resident memory with the menu alone on screen, read a
-  // while, once the allocator has given back what it keeps free: the most
-  // before the baseline, and the most since.
+  // Live objects besides the spare windows, and resident memory, with the
+  // menu alone on screen, read a while, once the allocator has given back
+  // what it keeps free: the most before the baseline, and the most since.
   struct Rest {
     std::int64_t objects = 0, rss = 0;
   };
