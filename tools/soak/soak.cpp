@@ -199,8 +199,12 @@ class Soak {
       if (const std::string broken = hands_->check(*manager_, report_); !broken.empty())
         fail(broken);
       // The hands may have opened a drill their own way.
-      if (const auto now = manager_->loadedNames(); byHands && now != loaded && drillAlone(now))
-        arrived(now[0]);
+      if (const auto now = manager_->loadedNames(); byHands && now != loaded) {
+        // What changed under the window before was that window's alone.
+        removedDocument_.reset();
+        quizBefore_.reset();
+        if (drillAlone(now)) arrived(now[0]);
+      }
     } catch (const std::exception& e) {
       fail(std::string("an exception escaped: ") + e.what());
       return;
