@@ -70,11 +70,14 @@ void DrillWindow::enterStep(std::size_t step) {
   for (const auto& [name, caption] : view.captions) control(name).setCaption(caption);
   for (const auto& c : controls())
     if (named(view.shown, c->name())) c->show();
+  // The focus lands before anything hides: a focused control that hides
+  // first passes the focus along the keyboard order, and a screen reader
+  // that hears of that stop stays silent where the focus ends.
+  if (!view.focus.empty()) control(view.focus).setFocus();
   for (const auto& c : controls())
     if (named(stepControls_, c->name()) && !named(view.shown, c->name()) &&
         !named(view.kept, c->name()))
       c->hide();
-  if (!view.focus.empty()) control(view.focus).setFocus();
 }
 
 void DrillWindow::backToMenu() {
