@@ -13,6 +13,7 @@
 #include "drills/drill_window.h"
 #include "support/forms.h"
 #include "support/temp_folder.h"
+#include "ui/controls.h"
 #include "ui/testing.h"
 #include "ui/window_manager.h"
 
@@ -105,6 +106,48 @@ TEST(DrillFrame, EveryControlLiesInsideItsFrameOrTheWindow) {
     ASSERT_NE(o.w, nullptr);
     EXPECT_EQ(ui::testing::controlsOutside(*o.w), std::vector<std::string>{});
   });
+}
+
+// A step that moves the focus sets it before it hides the control that had
+// it: a toolkit passes the focus of a control that hides along the keyboard
+// order, and a screen reader that hears of that stop is silent where it ends.
+class AskingDrill final : public drills::DrillWindow {
+ public:
+  explicit AskingDrill(ui::Services& s)
+      : DrillWindow(s,
+                    {.formName = "frmAsking",
+                     .caption = "質問",
+                     .clientWidth = 6000,
+                     .clientHeight = 4000,
+                     .clockLabel = "lblJikoku",
+                     .backButton = "cmdToMenu"},
+                    {ui::button("cmdToMenu", "メニューへ戻る", {4000, 120, 1500, 600}),
+                     ui::button("cmdAsk", "質問", {120, 120, 1500, 600}),
+                     ui::textBox("txtAnswer", {120, 1000, 1500, 600}),
+                     ui::label("lblJikoku", "", {120, 1800, 3000, 400})},
+                    drills::StepTable<int>{{0, {.shown = {"cmdAsk"}, .focus = "cmdAsk"}},
+                                           {1, {.shown = {"txtAnswer"}, .focus = "txtAnswer"}}}) {
+    onClick("cmdAsk", [this] { enter(1); });
+  }
+  void onDrillLoad() override { enter(0); }
+};
+
+TEST(DrillFrame, AStepFocusesBeforeItHides) {
+  struct Recording final : ui::FormView {
+    void controlChanged(const ui::Control& c, ui::Property p) override {
+      if (p == ui::Property::Focus || (p == ui::Property::Visible && !c.visible()))
+        changes.push_back(c.name() + (p == ui::Property::Focus ? " focused" : " hidden"));
+    }
+    void formChanged(const ui::Form&, ui::FormProperty) override {}
+    std::vector<std::string> changes;
+  } view;
+  ui::testing::TestServices t;
+  AskingDrill w(t.services);
+  w.load();
+  w.setView(&view);
+  w.click("cmdAsk");
+  EXPECT_EQ(view.changes, (std::vector<std::string>{"txtAnswer focused", "cmdAsk hidden"}));
+  w.setView(nullptr);
 }
 
 }  // namespace
