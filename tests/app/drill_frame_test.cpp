@@ -12,6 +12,7 @@
 #include "data/folders.h"
 #include "drills/drill_window.h"
 #include "support/forms.h"
+#include "support/sample_drill.h"
 #include "support/temp_folder.h"
 #include "ui/controls.h"
 #include "ui/testing.h"
@@ -114,19 +115,12 @@ TEST(DrillFrame, EveryControlLiesInsideItsFrameOrTheWindow) {
 class AskingDrill final : public drills::DrillWindow {
  public:
   explicit AskingDrill(ui::Services& s)
-      : DrillWindow(s,
-                    {.formName = "frmAsking",
-                     .caption = "質問",
-                     .clientWidth = 6000,
-                     .clientHeight = 4000,
-                     .clockLabel = "lblJikoku",
-                     .backButton = "cmdToMenu"},
-                    {ui::button("cmdToMenu", "メニューへ戻る", {4000, 120, 1500, 600}),
-                     ui::button("cmdAsk", "質問", {120, 120, 1500, 600}),
-                     ui::textBox("txtAnswer", {120, 1000, 1500, 600}),
-                     ui::label("lblJikoku", "", {120, 1800, 3000, 400})},
-                    drills::StepTable<int>{{0, {.shown = {"cmdAsk"}, .focus = "cmdAsk"}},
-                                           {1, {.shown = {"txtAnswer"}, .focus = "txtAnswer"}}}) {
+      : DrillWindow(
+            s, drills::testing::sampleFrame("frmAsking", "質問"),
+            drills::testing::sampleControls({ui::button("cmdAsk", "質問", {120, 120, 1500, 600}),
+                                             ui::textBox("txtAnswer", {120, 1000, 1500, 600})}),
+            drills::StepTable<int>{{0, {.shown = {"cmdAsk"}, .focus = "cmdAsk"}},
+                                   {1, {.shown = {"txtAnswer"}, .focus = "txtAnswer"}}}) {
     onClick("cmdAsk", [this] { enter(1); });
   }
   void onDrillLoad() override { enter(0); }

@@ -17,6 +17,7 @@
 #include "drills/drill_window.h"
 #include "soak/data_sets.h"
 #include "soak/soak.h"
+#include "support/sample_drill.h"
 #include "ui/controls.h"
 
 namespace zunobi::soak {
@@ -103,18 +104,11 @@ enum class Fault { Throws, BadText, TooManyRight, HidesBack, LeavesMenuBeside };
 class FaultyDrill final : public drills::DrillWindow {
  public:
   FaultyDrill(ui::Services& s, std::string_view name, Fault fault)
-      : DrillWindow(s,
-                    {.formName = name,
-                     .caption = "故障",
-                     .clientWidth = 6000,
-                     .clientHeight = 4000,
-                     .clockLabel = "lblJikoku",
-                     .backButton = "cmdToMenu"},
-                    {ui::button("cmdToMenu", "メニューへ戻る", {4000, 120, 1500, 600}),
-                     ui::button("cmdFault", "押す", {120, 120, 1500, 600}),
-                     ui::label("lblJikoku", "", {120, 1000, 3000, 400}),
-                     ui::label("lblKekka", "", {120, 1600, 3000, 400})},
-                    drills::StepTable<int>{{0, {}}}) {
+      : DrillWindow(
+            s, drills::testing::sampleFrame(name, "故障"),
+            drills::testing::sampleControls({ui::button("cmdFault", "押す", {120, 120, 1500, 600}),
+                                             ui::label("lblKekka", "", {120, 1600, 3000, 400})}),
+            drills::StepTable<int>{{0, {}}}) {
     onClick("cmdFault", [this, fault] {
       if (++presses_ < 3) return;
       switch (fault) {
