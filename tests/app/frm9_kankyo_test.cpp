@@ -42,20 +42,6 @@ struct Kankyo {
   std::shared_ptr<Frm9Kankyo> window = std::make_shared<Frm9Kankyo>(t.services);
 };
 
-TEST(Frm9Kankyo, OpensWithItsControlsAndGoesBack) {
-  Kankyo k;
-  auto& w = *k.window;
-  EXPECT_EQ(w.caption(), "環境作成");
-  EXPECT_EQ(w.control("lblMsg1").caption(), "") << "the design caption Label1 is not shown";
-  EXPECT_EQ(w.control("cmdQuizRan").caption(), "思い出し（SEQ　to　ＲＡＮ）");
-  EXPECT_EQ(w.control("cmdNazonazo").caption(), "なぞなぞ（ｓｅｑ　to　ｒａｎ）");
-  EXPECT_TRUE(w.control("cmdToMain").hasFocus());
-  EXPECT_EQ(w.tabOrder(),
-            (std::vector<ui::ControlId>{{"cmdToMain"}, {"cmdQuizRan"}, {"cmdNazonazo"}}));
-  w.click("cmdToMain");
-  EXPECT_EQ(k.t.navigator.calls, (std::vector<std::string>{"show frm1Main", "unload frm9Kankyo"}));
-}
-
 // The conversion itself is the preparation's test; the window shows its message.
 TEST(Frm9Kankyo, EachButtonConvertsItsOwnListAndShowsTheMessage) {
   for (auto [list, other] : {std::pair{QuizList::Nazonazo, QuizList::Omoide},
