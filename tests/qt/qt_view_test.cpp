@@ -15,6 +15,7 @@
 #include <map>
 
 #include "program_view.h"
+#include "support/sample_form.h"
 #include "ui/controls.h"
 #include "ui/qt/enlargement.h"
 #include "ui/qt/jpeg.h"
@@ -28,33 +29,7 @@ QAccessibleInterface* accessible(QObject* object) {
   return QAccessible::queryAccessibleInterface(object);
 }
 
-class Sample final : public Form {
- public:
-  Sample(Services& s, int height)
-      : Form(s, "frmSample",
-             {label("lblOut", "一行目\r\n二行目", {150, 150, 3000, 600}).colour(colours::DarkRed),
-              textBox("txtAnswer", {150, 900, 1500, 450})
-                  .input(InputKind::Digits)
-                  .labelledBy("lblOut"),
-              frame("fraDie", "", {150, 1500, 1455, 1575}).look(Look::Picture),
-              option("optMe", 0, "", {120, 240, 255, 255}).in("fraDie").look(Look::Pip),
-              option("optMe", 1, "", {600, 240, 255, 255}).in("fraDie").look(Look::Pip),
-              button("cmdGo", "別のじゃんけんをする", {3000, 150, 1455, 735})}) {
-    setCaption("試験");
-    setClientSize(6000, height);
-    onKeyPress("txtAnswer",
-               [this](int key) { keys.emplace_back(key, control("txtAnswer").text()); });
-    onClick("cmdGo", [this] { ++clicks; });
-    onTick([this] { ++ticks; });
-  }
-  // Registered, of the given height in twips.
-  static void add(FormRegistry& registry, int height = 4500) {
-    registry.add("frmSample", [=](Services& s) { return std::make_shared<Sample>(s, height); });
-  }
-  std::vector<std::pair<int, std::string>> keys;  // and the text as the key came
-  int ticks = 0;
-  int clicks = 0;
-};
+using testing::SampleForm;
 
 class SampleWindow : public ::testing::Test {
  protected:
@@ -63,8 +38,8 @@ class SampleWindow : public ::testing::Test {
     return dynamic_cast<W*>(window->widgetFor({std::string(control), index}));
   }
   ProgramView app;
-  FormWindow* window = (Sample::add(app.registry), app.show("frmSample"));
-  Sample& form = dynamic_cast<Sample&>(*window->form());
+  FormWindow* window = (SampleForm::add(app.registry), app.show("frmSample"));
+  SampleForm& form = dynamic_cast<SampleForm&>(*window->form());
 };
 
 // Places in pixels at fifteen twips each; the form's changes reach the
@@ -229,7 +204,7 @@ TEST_F(MenuWindow, EnlargementKeysStepByQuarterForTheWholeRun) {
 TEST(QtViewTest, AWindowTooBigForTheScreenIsDrawnAtTheLargestSizeThatFits) {
   choosePercent(kLargestPercent);
   ProgramView app;
-  Sample::add(app.registry, 15000);  // 1000 pixels high at the design size
+  SampleForm::add(app.registry, 15000);  // 1000 pixels high at the design size
   FormWindow* window = app.show("frmSample");
   EXPECT_EQ(window->percent(), 150);
   EXPECT_EQ(window->widgetFor({"cmdGo"})->x(), toPixels(3000, 150));
