@@ -24,6 +24,13 @@ std::optional<DataError> errorOf(Read&& read) {
   return std::nullopt;
 }
 
+// The message of the error `read` throws; empty when it throws none.
+template <class Read>
+std::string messageOf(Read&& read) {
+  auto e = errorOf(read);
+  return e ? e->message() : "";
+}
+
 // What `read` makes of a file named `name` that holds `utf8` in CP932.
 template <class Read>
 auto readCp932(std::string_view name, const std::string& utf8, Read&& read) {

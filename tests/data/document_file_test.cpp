@@ -49,8 +49,7 @@ TEST(DocumentFileTest, RefusesWhatTheDrillCannotHold) {
        {std::pair{text + "\"行\",1\r\n",
                   "「b001.csv」の301行目：件数が上限を超えています（上限300件）"},
         std::pair{std::string("\"本文\",1\r\n"), "「b001.csv」：質問の行がありません"}}) {
-    auto e = testing::errorOf([&] { readText(bad); });
-    EXPECT_EQ(e ? e->message() : "", message);
+    EXPECT_EQ(testing::messageOf([&] { readText(bad); }), message);
   }
 }
 

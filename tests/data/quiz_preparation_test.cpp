@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "data/data_files.h"
@@ -20,25 +21,16 @@ namespace {
 namespace fs = std::filesystem;
 
 // The administrator may write anywhere whatever the permission bits say:
-// while this lives, root acts as the ordinary user "nobody".
-class AsOrdinaryUser {
- public:
-  AsOrdinaryUser() {
-    if (::geteuid() != 0) return;
-    const passwd* nobody = ::getpwnam("nobody");
-    if (!nobody || ::setegid(nobody->pw_gid) != 0 || ::seteuid(nobody->pw_uid) != 0)
-      throw std::runtime_error("cannot act as nobody");
-    root_ = true;
-  }
-  ~AsOrdinaryUser() {
-    if (root_ && (::seteuid(0) != 0 || ::setegid(0) != 0)) std::abort();
-  }
-  AsOrdinaryUser(const AsOrdinaryUser&) = delete;
-  AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
-
- private:
-  bool root_ = false;
-};
+// root runs `body` as the ordinary user "nobody".
+std::string asOrdinaryUser(const std::function<std::string()>& body) {
+  if (::geteuid() != 0) return body();
+  const passwd* nobody = ::getpwnam("nobody");
+  if (!nobody || ::setegid(nobody->pw_gid) != 0 || ::seteuid(nobody->pw_uid) != 0)
+    throw std::runtime_error("cannot act as nobody");
+  std::string result = body();
+  if (::seteuid(0) != 0 || ::setegid(0) != 0) std::abort();
+  return result;
+}
 
 // A program folder with its work folder and its data folder, or a plain file
 // in the data folder's place.
@@ -136,18 +128,15 @@ TEST(QuizPreparation, ABadListLeavesTheQuestionFileAsItWas) {
 }
 
 // On an installed system the program folder belongs to the administrator:
-// a conversion says so, before it looks at the list, and names the folder.
+// a conversion says so and names the folder.
 TEST(QuizPreparation, AQuestionFileThatMayNotOrCannotBeWrittenIsLeftAsItWas) {
   for (QuizList list : kLists) {
     const std::string target(filesOf(list).target);
     Program readOnly;
     testing::writeBytes(readOnly.target(list), "old");
     fs::permissions(readOnly.data(), fs::perms(0555));
-    std::string message;
-    {
-      AsOrdinaryUser nobody;
-      message = readOnly.prepare(list);  // no list at all
-    }
+    // No list at all: the folder is refused before the list is read.
+    std::string message = asOrdinaryUser([&] { return readOnly.prepare(list); });
     fs::permissions(readOnly.data(), fs::perms(0755));
     EXPECT_EQ(message, aborted("フォルダ「" + readOnly.data() + "」に書き込む権限がありません"));
     EXPECT_EQ(testing::readBytes(readOnly.target(list)), "old");

@@ -42,8 +42,8 @@ TEST(RecordFile, RecordLayout) {
 TEST(RecordFile, ReadsByNumberAndNeverCreatesAFile) {
   testing::TempFolder dir;
   std::string path = dir / "q.ran";
-  auto missing = testing::errorOf([&] { RecordFile::open(path); });
-  EXPECT_EQ(missing ? missing->message() : "", "「q.ran」：ファイルが見つかりません");
+  EXPECT_EQ(testing::messageOf([&] { RecordFile::open(path); }),
+            "「q.ran」：ファイルが見つかりません");
   EXPECT_FALSE(std::filesystem::exists(path)) << "opening to read creates nothing";
 
   testing::writeBytes(path, encodeRecord({"A1", "E1", "R1"}) + encodeRecord({"A2", "E2", "Q2"}));
