@@ -5,11 +5,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "data/cp932.h"
 #include "data/data_files.h"
 #include "data/folders.h"
 #include "data/quiz_preparation.h"
-#include "data/record_file.h"
 
 namespace zunobi::data {
 namespace {
@@ -143,12 +141,10 @@ TEST(DataCheck, WholeFolders) {
       {"a question file of bytes that are not CP932",
        [](Folders& f) { testing::writeBytes(f.data(kOmoideQuestions), std::string(700, '\xFF')); },
        2, 0, 2, ".ran: 1番目のレコード：CP932（シフトJIS）の文字として読めないバイトがあります"},
-      {"a cut, blank question file",
-       [](Folders& f) {
-         testing::writeBytes(f.data(kOmoideQuestions), std::string(kRecordLength + 3, ' '));
-         fs::remove(f.work(kOmoideList));
-       },
-       2, 1, 3, ".ran: 長さが700バイトの倍数ではありません"},
+      {"a question file without its list", [](Folders& f) { fs::remove(f.work(kOmoideList)); }, 0,
+       1, 1,
+       "/作業ファイル/クイズ（思い出し）.csv: "
+       "注意：ファイルがありません（問題ファイルを作り直せません）"},
   };
   for (const auto& c : cases) {
     Folders f;

@@ -11,11 +11,9 @@ TEST(Folders, PathsAndNames) {
   EXPECT_EQ(DataFolder("/opt/z") + "二字熟語.csv", "/opt/z/file/二字熟語.csv");
   EXPECT_EQ(WorkFolder("/opt/z"), "/opt/z/作業ファイル/");
   EXPECT_EQ(DocumentFolder("/opt/z"), "/opt/z/bun/");
-  struct Case {
-    int n;
-    const char* name;
-  } cases[] = {{1, "b001.csv"}, {7, "b007.csv"}, {68, "b068.csv"}, {1234, "b1234.csv"}};
-  for (const auto& c : cases) EXPECT_EQ(DocumentFileName(c.n), c.name);
+  for (auto [n, name] :
+       {std::pair{1, "b001.csv"}, std::pair{68, "b068.csv"}, std::pair{1234, "b1234.csv"}})
+    EXPECT_EQ(DocumentFileName(n), name);
 }
 
 TEST(Folders, TheProgramFolderIsTheRunningProgramsOrOneSetByATest) {

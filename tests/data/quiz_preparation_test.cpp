@@ -13,7 +13,6 @@
 
 #include "data/data_files.h"
 #include "data/folders.h"
-#include "data/record_file.h"
 
 namespace zunobi::data {
 namespace {
@@ -43,9 +42,7 @@ struct Program {
     else
       testing::writeBytes(data(), "");
   }
-  std::string data() const {
-    return DataFolder(dir.path()).substr(0, DataFolder(dir.path()).size() - 1);
-  }
+  std::string data() const { return dir / "file"; }
   std::string source(QuizList l) const {
     return WorkFolder(dir.path()) + std::string(filesOf(l).source);
   }
@@ -56,10 +53,6 @@ struct Program {
   std::string prepare(QuizList l) const { return prepareQuestionFile(l, dir.path()).message; }
   testing::TempFolder dir;
 };
-
-std::string padded(const std::string& text, std::size_t width) {
-  return text + std::string(width - utf8ToCp932(text).size(), ' ');
-}
 
 std::string lines(int n) {
   std::string s;
@@ -80,9 +73,8 @@ TEST(QuizPreparation, EachListBecomesItsOwnQuestionFile) {
     p.writeList(list, lines(3));
     EXPECT_EQ(p.prepare(list), "3件　終了");
     // Field 3 is the answer, 4 the explanation, 5 the question.
-    EXPECT_EQ(RecordFile::open(p.target(list)).read(3),
-              (QuizRecord{padded("答3", kAnswerWidth), padded("説明", kExplanationWidth),
-                          padded("問題", kQuestionWidth)}));
+    EXPECT_EQ(testing::readBytes(p.target(list)).substr(2 * kRecordLength),
+              encodeRecord({"答3", "説明", "問題"}));
     EXPECT_EQ(std::distance(fs::directory_iterator(p.data()), fs::directory_iterator()), 1)
         << "no temporary file is left behind";
   }
