@@ -5,16 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "drills/turn_result.h"
-
 namespace zunobi::drills::suujiretu {
 namespace {
-
-std::string spaces(int n) {
-  std::string s;
-  while (n-- > 0) s += "　";
-  return s;
-}
 
 // Positions 1..n with the given keys and digits, sorted.
 std::vector<SortEntry> sorted(const std::vector<int>& keys, const std::vector<int>& digits) {
@@ -52,14 +44,6 @@ TEST(SuujiretuExchangeSort, OrdersPositionsByKeyAndCarriesDigits) {
   }
 }
 
-TEST(SuujiretuRules, RecallAsksTheDigitsInTheSortedOrder) {
-  const auto entries = sorted({200, 400, 100, 300}, {7, 2, 9, 4});
-  EXPECT_EQ(recallQuestion(entries),
-            "数字列番号\r\n" + spaces(7) + "3、1、4、2" + "　の順に数字を答えなさい");
-  EXPECT_EQ(recallAnswer(entries), "9742");
-  EXPECT_EQ(recallAnswer(sorted({4, 3, 2, 1}, {0, 5, 0, 0})), "0050");
-}
-
 TEST(SuujiretuRules, SumAddsThePairsAsTwoDigitNumbers) {
   struct Case {
     const char* what;
@@ -79,21 +63,6 @@ TEST(SuujiretuRules, SumAddsThePairsAsTwoDigitNumbers) {
     SCOPED_TRACE(c.what);
     EXPECT_EQ(sumAnswer(sorted(c.keys, c.digits)), c.seikai);
   }
-  EXPECT_EQ(sumQuestion(sorted(cases[0].keys, cases[0].digits)),
-            "数字列番号\r\n" + spaces(7) + "2、5番目の２桁の数値と、\r\n" + spaces(7) +
-                "6、1番目の２桁の数値の\r\n" + spaces(19) + "合計を答えなさい");
-}
-
-TEST(SuujiretuRules, ElapsedSecondsCrossMidnightAndPassSixteenBits) {
-  struct Case {
-    std::int32_t kaishi, shuuryou, keika;
-  };
-  const std::vector<Case> cases{
-      {32703, 32731, 28}, {3600, 39600, 36000}, {86390, 5, 15}, {86399, 0, 1}, {0, 86399, 86399}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(elapsedSeconds(c.kaishi, c.shuuryou), c.keika) << c.kaishi << " to " << c.shuuryou;
-  }
-  EXPECT_EQ(elapsedText(36000), "経過時間　36000秒");
 }
 
 }  // namespace

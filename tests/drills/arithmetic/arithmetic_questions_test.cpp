@@ -1,11 +1,11 @@
-#include "drills/arithmetic/keisan_mondai.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "drills/arithmetic/keisan_mondai.h"
+#include "drills/arithmetic/saikoro_mondai.h"
 #include "drills/arithmetic/scripted_draws.h"
 #include "ui/testing.h"
 
@@ -71,6 +71,17 @@ TEST(KeisanRun, EndsAfterTenQuestionsAndTimesTheRun) {
     EXPECT_EQ(run.SummaryText(SummaryLayout::Long),
               "問題数　　10\r\n正解数　　5\r\n所要時間　" + std::string(c.text));
   }
+}
+
+// The dice window's run shows every face and checks every kind of sum; what
+// it never meets is a face outside 1 … 6, and the hidden faces the question
+// keeps beside the shown ones.
+TEST(Dice, NoPipsOutsideOneToSixAndHiddenFacesAddUpToSeven) {
+  EXPECT_EQ(facePips(0), Pips{});
+  EXPECT_EQ(facePips(7), Pips{});
+  const SaikoroQuestion q = makeSaikoroQuestion(2, 6, 3, 1, 2);
+  EXPECT_EQ((std::vector{q.Ura1, q.Ura2, q.Ura3}), (std::vector{5, 1, 4}));
+  EXPECT_EQ(q.Seikai, 2);
 }
 
 }  // namespace
