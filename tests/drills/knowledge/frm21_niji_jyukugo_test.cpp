@@ -39,17 +39,16 @@ std::string file(const std::vector<Puzzle>& puzzles) {
   return text;
 }
 
-// The window on its own program folder, built before it loads so that the
-// draws can be scripted.
+// The window, loaded on its own program folder.
 struct Window : ui::testing::WindowFixture<Frm21NijiJyukugo> {
   // The file's bytes, or no file at all.
   explicit Window(const std::optional<std::string>& bytes)
       : WindowFixture(ui::testing::kLoadLater) {
     std::filesystem::create_directories(dir / "file");
     if (bytes) data::testing::writeBytes(dir / "file/二字熟語.csv", *bytes);
+    w->load();
   }
   explicit Window(const std::vector<Puzzle>& puzzles) : Window(data::utf8ToCp932(file(puzzles))) {}
-  void load() { w->load(); }
 
   // Record `row` of `rows`, then the ato and saki compounds that come first
   // and second in their shuffles (1-based); the others get a middle key.
@@ -102,7 +101,6 @@ const Question kTen[] = {
 
 TEST(Frm21NijiJyukugo, PlaysAWholeTenQuestionRunStateByState) {
   Window w({kYama, kKawa, kMixed});
-  w.load();
   const Puzzle* records[] = {nullptr, &kYama, &kKawa, &kMixed};
   for (const auto& q : kTen) w.script(q.row, 3, *records[q.row], q.ato, q.saki);
   w.choose(1);
@@ -140,7 +138,6 @@ TEST(Frm21NijiJyukugo, TheMinuteRunsOutWhateverIsOnShow) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     Window w({kYama, kKawa});
-    w.load();
     w.choose(2);
     w.t.clock.setTime(10, 0, 30);
     w.click("cmdStart");
@@ -168,7 +165,6 @@ TEST(Frm21NijiJyukugo, TheMinuteRunsOutWhateverIsOnShow) {
 TEST(Frm21NijiJyukugo, TheOptionIsReadOnlyAtStart) {
   // No option chosen: training, which neither stops at ten nor at a minute.
   Window w({kYama, kKawa});
-  w.load();
   w.t.clock.setTime(10, 0, 0);
   w.click("cmdStart");
   w.choose(1);
@@ -202,7 +198,6 @@ TEST(Frm21NijiJyukugo, StoppingOrRunningOutShowsTheCountAndTheTimeTaken) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown);
     Window w(c.records);
-    w.load();
     w.choose(c.option);
     w.t.clock.setTime(c.h, c.m, c.s);
     w.click("cmdStart");
@@ -226,7 +221,6 @@ TEST(Frm21NijiJyukugo, StoppingOrRunningOutShowsTheCountAndTheTimeTaken) {
 
   // A one-minute run ended by its only record still meets its minute.
   Window m({kKawa});
-  m.load();
   m.choose(2);
   m.tickAt(10, 0, 0);
   m.click("cmdStart");
@@ -242,7 +236,6 @@ TEST(Frm21NijiJyukugo, StoppingOrRunningOutShowsTheCountAndTheTimeTaken) {
 // The reader's own message; the reader's tests hold the troubles.
 TEST(Frm21NijiJyukugo, AFileThatCannotBeUsedIsToldAndNothingStarts) {
   Window w(std::nullopt);
-  w.load();
   EXPECT_EQ(w.caption("lblSetumei"), "「二字熟語.csv」：ファイルが見つかりません");
   EXPECT_FALSE(w.showing("cmdStart"));
 }

@@ -62,7 +62,7 @@ TEST_F(JyankenTest, RightAnswerTableOfInstructionHandAndButton) {
       {"cmdGuu", {1}},       {"cmdTyoki", {2}},       {"cmdPaa", {3}},
       {"cmdGuuPaa", {1, 3}}, {"cmdTyokiGuu", {1, 2}}, {"cmdPaaTyoki", {2, 3}}};
   startMinute();
-  int cases = 0, right = 0;
+  int right = 0;
   for (int shiji = 1; shiji <= 5; ++shiji)
     for (int aite = 1; aite <= 3; ++aite)
       for (const auto& [name, hands] : buttons) {
@@ -72,10 +72,8 @@ TEST_F(JyankenTest, RightAnswerTableOfInstructionHandAndButton) {
         w->click(name);
         const bool expected = hands == obeying(shiji, aite);
         EXPECT_EQ(caption("lblKekka"), expected ? "正解" : "間違い");
-        ++cases;
         right += expected;
       }
-  EXPECT_EQ(cases, 90);
   minutePasses();
   EXPECT_EQ(caption("lblSeika"), "問題数：90　正解数：" + std::to_string(right) + "　正答率：" +
                                      std::to_string(right * 100 / 90));
