@@ -1,6 +1,7 @@
 #include "data/field_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -135,7 +136,8 @@ TEST(FieldReader, OpensCp932Files) {
   EXPECT_EQ(FieldReader::open(dir / "ok.csv").read(3),
             (std::vector<Field>{Field("1"), Field("表示,ソ"), Field("～")}));
   testing::writeBytes(dir / "bad.csv", "a,b\r\nc,d\r\ne,\x80\r\n");
-  // Sparse: large without the disk space.
+  // A pipe would never end; a sparse file is large without the disk space.
+  ASSERT_EQ(::mkfifo((dir / "pipe.csv").c_str(), 0600), 0);
   testing::writeBytes(dir / "huge.csv", "");
   std::filesystem::resize_file(dir / "huge.csv", 16 * 1024 * 1024 + 1);
   for (auto [file, message] :
@@ -143,6 +145,7 @@ TEST(FieldReader, OpensCp932Files) {
                   "「bad.csv」の3行目：CP932（シフトJIS）の文字として読めないバイトがあります"},
         std::pair{"none.csv", "「none.csv」：ファイルが見つかりません"},
         std::pair{"", "「」：ファイルを読めません"},
+        std::pair{"pipe.csv", "「pipe.csv」：ファイルを読めません"},
         std::pair{"huge.csv", "「huge.csv」：ファイルが大きすぎます"}}) {
     EXPECT_EQ(testing::messageOf([&] { FieldReader::open(dir / file); }), message);
   }
