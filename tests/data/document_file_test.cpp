@@ -16,12 +16,15 @@ std::string padded(const std::string& text, std::size_t chars) {
   return text + std::string(kMaxQuestionChars - chars, ' ');
 }
 
-// A second field that reads as the number 1 marks a document line.
+// A second field that reads as the number 1 marks a document line; questions
+// and answers are filled or cut to 100 characters.
 TEST(DocumentFileTest, SplitsDocumentLinesFromQuestions) {
   auto doc = readText(
       "\"回覧板\",1\r\n"
       "\"清掃は５月９日（日）\", 1.0 \r\n"
-      "\"清掃は何日？\",\"５月９日\"\r\n"
+      "\"" +
+      testing::repeat("問", 101) + "\",\"" + testing::repeat("答", 101) +
+      "\"\r\n"
       "\"集合場所は？\",\"１\"\r\n"
       "\"持ち物は軍手、ごみ袋\",\"1\"\r\n"
       "\"\",1\r\n"
@@ -29,16 +32,11 @@ TEST(DocumentFileTest, SplitsDocumentLinesFromQuestions) {
   EXPECT_EQ(documentText(doc), "回覧板\r\n清掃は５月９日（日）\r\n持ち物は軍手、ごみ袋\r\n\r\n");
   EXPECT_EQ(doc.fileLines, 7);
   ASSERT_EQ(doc.questions.size(), 3u);
-  EXPECT_EQ(doc.questions[0], padded("清掃は何日？", 6));
-  EXPECT_EQ(doc.answers[1], padded("１", 1));
-  EXPECT_EQ(doc.answers[2], padded("1個", 2));
-}
-
-TEST(DocumentFileTest, QuestionsAndAnswersAreCutToOneHundredCharacters) {
-  auto doc = readText("\"本文\",1\r\n\"" + testing::repeat("問", 101) + "\",\"" +
-                      testing::repeat("答", 101) + "\"\r\n");
   EXPECT_EQ(doc.questions[0], testing::repeat("問", 100));
   EXPECT_EQ(doc.answers[0], testing::repeat("答", 100));
+  EXPECT_EQ(doc.questions[1], padded("集合場所は？", 6));
+  EXPECT_EQ(doc.answers[1], padded("１", 1));
+  EXPECT_EQ(doc.answers[2], padded("1個", 2));
 }
 
 TEST(DocumentFileTest, RefusesWhatTheDrillCannotHold) {

@@ -12,16 +12,6 @@ std::vector<std::string> readText(const std::string& utf8) {
                             [](const std::string& p) { return readKiokuBun(p); });
 }
 
-TEST(KiokuBunTest, ReadsTheQuestionOfEveryLine) {
-  auto rows = readText(
-      "1,\"食事\",\"昨日の夕食に何を食べましたか？\"\r\n"
-      " 2 , 季節 , \"春といえば、何を思い浮かべますか？\" \r\n"
-      "3,\"\",\"好きな色は、何色ですか？\"");
-  EXPECT_EQ(rows, (std::vector<std::string>{"昨日の夕食に何を食べましたか？",
-                                            "春といえば、何を思い浮かべますか？",
-                                            "好きな色は、何色ですか？"}));
-}
-
 TEST(KiokuBunTest, TakesTheFirst500RowsAndReadsNoFurther) {
   std::string full;
   for (int i = 1; i <= kMaxKiokuBun; ++i)
