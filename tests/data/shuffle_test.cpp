@@ -40,8 +40,6 @@ TEST(Shuffle, SortsItemsByKey) {
       // The gap-2 pass puts item 3 before item 2 though their keys are equal:
       // the Shell sort is not stable, and this order shows which sort ran.
       {"the Shell sort's own order", {2, 1, 1, 1}, {3, 2, 4, 1}},
-      {"n = 2 reversed", {2, 1}, {2, 1}},
-      {"n = 2 equal", {5, 5}, {1, 2}},
       {"signed keys", {1, -1, 32767, -32768}, {4, 2, 1, 3}},
       {"n = 0", {}, {}},
   };
