@@ -23,8 +23,6 @@ struct App {
 // menu bar. The side windows' controls fit (the drills' fit is the drill
 // frame's test), and a drill's steps name controls of its own.
 TEST(NavigationTest, EveryWindowIsReachableAndNamesItsOwnControls) {
-  EXPECT_EQ(drillInfos().size(), 12u);
-  EXPECT_EQ(formRegistry().names().size(), 15u);
   ui::testing::TestServices t;
   for (const auto& name : formRegistry().names()) {
     auto form = formRegistry().create(name, t.services);
