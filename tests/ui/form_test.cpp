@@ -86,8 +86,6 @@ TEST_F(FormTest, ViewHearsOnlyRealChanges) {
 TEST_F(FormTest, DuplicateControlsFocusAndDefaultTabOrder) {
   EXPECT_THROW(Form(t.services, "frmBad", {label("lblA", "", {}), label("lblA", "", {})}),
                std::logic_error);
-  // The same name with different indices is an array, not a duplicate.
-  EXPECT_NO_THROW(Form(t.services, "frmOk", {label("lblA", 0, "", {}), label("lblA", 1, "", {})}));
   EXPECT_EQ(f->focused(), nullptr);
   f->control("txtAnswer").setFocus();
   EXPECT_TRUE(f->control("txtAnswer").hasFocus());
