@@ -54,10 +54,10 @@ std::pair<int, int> buttons(FormWindow& w) {
 TEST(WindowReuse, EveryDrillOpensInAWindowMadeReadyWhileTheMenuWaited) {
   ProgramView view;
   view.show(app::Frm1Main::kName);
-  QTest::qWait(800);  // the menu read a while
+  QTest::qWait(2500);  // the menu read a while, long enough on a busy machine
   EXPECT_EQ(foundByScreenReader(), 1);
   const auto settled = [&](const drills::DrillInfo& d, bool back) {
-    QTest::qWait(120);  // the window closed last is no longer just closed
+    QTest::qWait(300);  // the window closed last is no longer just closed
     const std::set<FormWindow*> hidden = formWindows(false);
     FormWindow* w = go(view, d, back);
     EXPECT_TRUE(w && hidden.count(w)) << d.formName << back << ": a window hidden before";
