@@ -54,7 +54,6 @@ TEST(Frm2Bunsyo, ReadsAsksAndAnswersDocumentAfterDocument) {
   f.t.clock.setTime(10, 0, 0);
   f.w->click("cmdMondai");
   EXPECT_EQ(f.caption("lblKaishiJikoku"), "開始の時刻　10:00:00");
-  EXPECT_EQ(f.caption("lblSetumei"), kReadFirst);
   EXPECT_EQ(f.caption("lblBunNo"), "007");
   EXPECT_EQ(f.caption("lblBunsyo"), doc7);
   f.w->click("cmdQs");
