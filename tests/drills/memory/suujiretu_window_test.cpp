@@ -28,10 +28,6 @@ struct Drill : ui::testing::WindowFixture<SuujiretuWindow> {
       w->tick();
     }
   }
-  void retype(const std::string& typed) {
-    w->control("txtAnswer").setText("");
-    answer(typed);
-  }
 };
 
 TEST(SuujiretuWindow, DigitsDisappearAtTheFirstTickPastTheChosenTime) {
@@ -108,7 +104,8 @@ TEST(SuujiretuWindow, WholeTurnsJudgedAsTypedAndAgainOnEnter) {
     EXPECT_EQ(d.caption("lblKeikaJikan"), "経過時間　13秒");
 
     d.wait(40);
-    d.retype(turn.seikai);
+    d.w->control("txtAnswer").setText("");
+    d.answer(turn.seikai);
     EXPECT_EQ(d.caption("lblKotae"), "（前問題）\r\n○");
     EXPECT_EQ(d.caption("lblKeikaJikan"), "経過時間　53秒");
     EXPECT_EQ(d.t.random.draws(), turn.draws.size());
