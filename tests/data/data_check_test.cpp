@@ -43,6 +43,7 @@ TEST(DataCheck, EveryFileAgainstItsLayout) {
   } cases[] = {
       {checkSourceList, quiz + "2,x,a,b,c,d\r\n", {":2: 項目の数が違います（5つのところ6つ）"}},
       {checkSourceList, repeat(quiz, 10001), {":10001: 件数が上限を超えています（上限10000件）"}},
+      {checkSourceList, "1,x,,説明,問題\r\n", {":1: 答え（3番目の項目）が空です"}},
       {checkKiokuBun, kioku(19), {": 文章が19件しかありません（20件以上必要です）"}},
       {checkKiokuBun,
        kioku(501),
@@ -74,6 +75,7 @@ TEST(DataCheck, EveryFileAgainstItsLayout) {
        {": 長さが700バイトの倍数ではありません（705バイト）", ": 1番目のレコード：問題が空です"}},
       {checkQuestionsAlone, "", {": 問題がありません"}},
       {checkDocument, "お知らせ,1\r\n", {": 質問の行がありません"}},
+      {checkDocument, doc + ",答\r\n", {":3: 質問が空です"}},
       {checkDocument,
        repeat("行,1\r\n", 300) + doc,
        {":301: 行数が上限を超えています（上限300行）"}},
