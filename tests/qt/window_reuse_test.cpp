@@ -23,7 +23,13 @@ std::set<FormWindow*> formWindows(bool visible) {
   return found;
 }
 
-int foundByScreenReader() { return QAccessible::queryAccessibleInterface(qApp)->childCount(); }
+// How many windows a screen reader finds, each where the program says it is.
+int foundByScreenReader() {
+  QAccessibleInterface* program = QAccessible::queryAccessibleInterface(qApp);
+  const int n = program->childCount();
+  for (int i = 0; i < n; ++i) EXPECT_EQ(program->indexOfChild(program->child(i)), i);
+  return n;
+}
 
 // Clicks the drill's button on the menu, or its way back; the window then.
 FormWindow* go(ProgramView& view, const drills::DrillInfo& d, bool back = false) {
