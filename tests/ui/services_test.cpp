@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <set>
-#include <vector>
 
 #include "support/draws.h"
 #include "ui/services_real.h"

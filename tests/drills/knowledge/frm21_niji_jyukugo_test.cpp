@@ -166,10 +166,7 @@ TEST(Frm21NijiJyukugo, TheOptionIsReadOnlyAtStart) {
   w.t.clock.setTime(10, 0, 0);
   w.w->click("cmdStart");
   w.choose(1);
-  for (int k = 1; k < 15; ++k) {
-    w.w->click("cmdKotae");
-    w.w->click("cmdKotae");
-  }
+  for (int click = 1; click <= 28; ++click) w.w->click("cmdKotae");  // 14 answers and next
   w.choose(2);
   w.tickAt(10, 5, 0);
   EXPECT_FALSE(w.showing("cmdStart"));
@@ -215,11 +212,16 @@ TEST(Frm21NijiJyukugo, StoppingOrRunningOutShowsTheCountAndTheTimeTaken) {
   }
 }
 
-// The reader's own message; the reader's tests hold the troubles.
-TEST(Frm21NijiJyukugo, AFileThatCannotBeUsedIsToldAndNothingStarts) {
+// The reader's own message, the reader's tests holding the troubles; the boxes
+// still stand in their cross.
+TEST(Frm21NijiJyukugo, AFileThatCannotBeUsedIsToldAndNothingStartsAroundTheBoxes) {
   Window w(std::nullopt);
   EXPECT_EQ(w.caption("lblSetumei"), "「二字熟語.csv」：ファイルが見つかりません");
   EXPECT_FALSE(w.showing("cmdStart"));
+  // The answer box in the centre, the others left, above, right and below it.
+  const auto at = [&](int i) { return w.w->control("lblKanji", i).place(); };
+  EXPECT_TRUE(at(1).left < at(0).left && at(0).left < at(3).left && at(1).top == at(0).top);
+  EXPECT_TRUE(at(2).top < at(0).top && at(0).top < at(4).top && at(2).left == at(0).left);
 }
 
 }  // namespace
