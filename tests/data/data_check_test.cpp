@@ -136,9 +136,11 @@ TEST(DataCheck, WholeFolders) {
        [](Folders& f) { fs::remove(f.data(kNazonazoQuestions)); }, 1, 0, 1,
        "/file/クイズ（なぞなぞ）.ran: ファイルがありません（zunobi-data prepare "
        "で作ってください）"},
-      {"a question file whose first byte is out of date",
-       [](Folders& f) { testing::writeBytes(f.work(kNazonazoList), repeat("1,x,B,E,Q\r\n", 3)); },
-       1, 0, 1, ".ran: 1番目のレコードが「"},
+      {"a question file whose third record is out of date",
+       [](Folders& f) {
+         testing::writeBytes(f.work(kNazonazoList), repeat("1,x,A,E,Q\r\n", 2) + "1,x,B,E,Q\r\n");
+       },
+       1, 0, 1, ".ran: 3番目のレコードが「"},
       {"a question file of bytes that are not CP932",
        [](Folders& f) { testing::writeBytes(f.data(kOmoideQuestions), std::string(700, '\xFF')); },
        2, 0, 2, ".ran: 1番目のレコード：CP932（シフトJIS）の文字として読めないバイトがあります"},
